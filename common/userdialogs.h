@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tragvel {
+
+struct SaveDialogOptions
+{
+    QString title;
+    QString filter;           // description and mask pairs separated by '|', e.g. "Text (*.txt)|*.txt"
+    QString defaultExtension; // with its dot, e.g. ".prc"
+    QString initialDirectory; // empty: the current directory
+};
+
+// Every modal interaction of the window goes through this interface, so the window can be driven
+// with scripted answers.
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+
+    // A message box with the text and an OK button; the application title is its caption.
+    virtual void showMessage(const QString &text) = 0;
+    // An input box; cancelling it yields the default text.
+    virtual QString inputBox(const QString &caption, const QString &prompt,
+                             const QString &defaultText) = 0;
+    // A save-file dialog; the chosen path, or nothing when cancelled.
+    virtual std::optional<QString> saveFileName(const SaveDialogOptions &options) = 0;
+    // The application's standard error box for failures no command expects.
+    virtual void showError(const QString &text) = 0;
+};
+
+} // namespace tragvel

@@ -1,0 +1,104 @@
+#include "common/textfilereader.h"
+
+#include <gtest/gtest.h>
+
+using namespace tragvel;
+
+namespace {
+
+struct TokenCase
+{
+    const char *token;
+    bool valid;
+    double value;
+};
+
+TEST(TextFileReader, ReadsNumbersInPointNotation)
+{
+    const TokenCase cases[] = {
+        {"12.5", true, 12.5}, {"-0.25", true, -0.25}, {"+3", true, 3}, {"1E3", true, 1000}, {"2e-1", true, 0.2},
+        {"1,5", false, 1}, {"-0,5", false, 0}, {"2.5x", false, 25}, {"x", false, 0}, {"-", false, 0},
+        {"1E999", false, 1999}, {"nan", false, 0}, {"inf", false, 0}, {"5.", false, 5}, {".5", false, 0},
+        {"1E", false, 1},
+    };
+    for (const TokenCase &c : cases) {
+        TextFileReader reader(QByteArray(c.token));
+        const TextFileReader::Number n = reader.readNumber();
+        EXPECT_EQ(n.valid, c.valid) << c.token;
+        EXPECT_EQ(n.value, c.value) << c.token;
+        EXPECT_TRUE(reader.atEnd()) << c.token;
+    }
+}
+
+TEST(TextFileReader, SkipsBlanksAcrossLineEndsAndEndsAsZero)
+{
+    TextFileReader reader(QByteArray(" \t\r\n 7 \r\n  "));
+    EXPECT_EQ(reader.readNumber().value, 7);
+    EXPECT_FALSE(reader.atLineEnd());
+    const TextFileReader::Number last = reader.readNumber();
+    EXPECT_TRUE(last.valid);
+    EXPECT_EQ(last.value, 0);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(TextFileReader, LineEndsAreCrLfCrOrLf)
+{
+    TextFileReader reader(QByteArray("1\r\n2\r3\n4"));
+    for (int expected = 1; expected <= 4; ++expected) {
+        EXPECT_FALSE(reader.atEnd());
+        EXPECT_EQ(reader.readNumber().value, expected);
+        EXPECT_TRUE(reader.atLineEnd());
+        reader.skipLine();
+    }
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(TextFileReader, CrLfIsOneLineEndButLfCrIsTwo)
+{
+    TextFileReader reader(QByteArray("\n\r5"));
+    reader.skipLine();
+    EXPECT_TRUE(reader.atLineEnd());
+    reader.skipLine();
+    EXPECT_EQ(reader.readNumber().value, 5);
+}
+
+TEST(TextFileReader, DataEndAtCtrlZ)
+{
+    TextFileReader reader(QByteArray("1 2\x1a" "3 4\r\n", 9));
+    EXPECT_EQ(reader.readNumber().value, 1);
+    EXPECT_EQ(reader.readNumber().value, 2);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(TextFileReader, LongTokensAreCutAt64Characters)
+{
+    const QByteArray token = QByteArray(64, '1') + "2345";
+    TextFileReader reader(token);
+    const TextFileReader::Number first = reader.readNumber();
+    EXPECT_TRUE(first.valid);
+    EXPECT_EQ(first.value, 1.1111111111111111e63);
+    EXPECT_EQ(reader.readNumber().value, 2345);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(TextFileReader, RestOfLine)
+{
+    TextFileReader blanks(QByteArray("1 \t \r\n9"));
+    blanks.readNumber();
+    EXPECT_TRUE(blanks.restOfLineIsBlank());
+    TextFileReader more(QByteArray("1  3\r\n"));
+    more.readNumber();
+    EXPECT_FALSE(more.restOfLineIsBlank());
+    TextFileReader control(QByteArray("1 \x01\r\n"));
+    control.readNumber();
+    EXPECT_FALSE(control.restOfLineIsBlank());
+}
+
+TEST(TextFileReader, NulBytesAreBlanks)
+{
+    TextFileReader reader(QByteArray("4\0" "5", 3));
+    EXPECT_EQ(reader.readNumber().value, 4);
+    EXPECT_EQ(reader.readNumber().value, 5);
+}
+
+} // namespace

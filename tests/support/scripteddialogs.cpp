@@ -1,0 +1,50 @@
+#include "scripteddialogs.h"
+
+#include <gtest/gtest.h>
+
+void ScriptedDialogs::showMessage(const QString &text)
+{
+    messages << text;
+    log << QStringLiteral("message: ") + text;
+}
+
+QString ScriptedDialogs::inputBox(const QString &caption, const QString &prompt, const QString &defaultText)
+{
+    inputPrompts << caption + u'|' + prompt + u'|' + defaultText;
+    if (m_inputAnswers.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        return defaultText;
+    }
+    const std::optional<QString> answer = m_inputAnswers.front();
+    m_inputAnswers.pop_front();
+    return answer.value_or(defaultText);
+}
+
+std::optional<QString> ScriptedDialogs::saveFileName(const tragvel::SaveDialogOptions &options)
+{
+    saveRequests.push_back(options);
+    if (m_saveAnswers.empty()) {
+        ADD_FAILURE() << "unexpected save dialog: " << options.title.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = m_saveAnswers.front();
+    m_saveAnswers.pop_front();
+    return answer;
+}
+
+void ScriptedDialogs::showError(const QString &text)
+{
+    errors << text;
+    log << QStringLiteral("error: ") + text;
+}
+
+void ScriptedDialogs::clear()
+{
+    messages.clear();
+    errors.clear();
+    inputPrompts.clear();
+    saveRequests.clear();
+    log.clear();
+    m_inputAnswers.clear();
+    m_saveAnswers.clear();
+}

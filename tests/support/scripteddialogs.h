@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/userdialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+// Dialogs with queued answers that record everything shown, in order.
+// Running out of queued answers is a test failure: input boxes then return their default text
+// and save dialogs are cancelled.
+class ScriptedDialogs : public tragvel::UserDialogs
+{
+public:
+    void showMessage(const QString &text) override;
+    QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;
+    std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &options) override;
+    void showError(const QString &text) override;
+
+    // Queue answers. An input answer of std::nullopt means the user cancels the box.
+    void answerInput(std::optional<QString> answer) { m_inputAnswers.push_back(std::move(answer)); }
+    void answerSave(std::optional<QString> path) { m_saveAnswers.push_back(std::move(path)); }
+
+    QStringList messages;            // texts of showMessage, in order
+    QStringList errors;              // texts of showError, in order
+    QStringList inputPrompts;        // "caption|prompt|default" of every input box
+    std::vector<tragvel::SaveDialogOptions> saveRequests;
+
+    // Everything shown, in order: "message: ...", "error: ...".
+    QStringList log;
+
+    void clear();
+
+private:
+    std::deque<std::optional<QString>> m_inputAnswers;
+    std::deque<std::optional<QString>> m_saveAnswers;
+};
