@@ -1,0 +1,128 @@
+// Tab 4: supplementary data, the input check marks and the effects of both load sets.
+
+#include "app/stringgrid.h"
+#include "app/tform1.h"
+#include "app/widgetfactory.h"
+
+namespace {
+
+QString name(const char *kind, int number)
+{
+    return QString::fromLatin1(kind) + QString::number(number);
+}
+
+struct ResultRow
+{
+    QLabel *caption, *value, *unit;
+};
+
+ResultRow makeResultRow(QWidget *page, int first, const QString &caption, int x, int y)
+{
+    const QString unit = QStringLiteral("Jednotek dle zadání");
+    ResultRow row{};
+    row.caption = makeLabel(page, name("Label", first), caption, x, y, 210);
+    row.value = makeLabel(page, name("Label", first + 1), QStringLiteral("???"), x + 214, y, 100);
+    row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.unit = makeLabel(page, name("Label", first + 2), unit, x + 324, y);
+    return row;
+}
+
+StringGrid *makeEffectGrid(QWidget *page, int number, int x, int y)
+{
+    auto *grid = new StringGrid(10, 2, false, false, page);
+    grid->setObjectName(name("StringGrid", number));
+    const int widths[] = {30, 30, 35, 35, 35, 35, 59, 66, 24, 47};
+    for (int column = 0; column < 10; ++column)
+        grid->setColumnWidth(column, widths[column]);
+    grid->setRowHeights(18);
+    grid->setGeometry(x, y, 400, 222);
+    return grid;
+}
+
+} // namespace
+
+void TForm1::buildEffectsTab()
+{
+    QWidget *page = TabSheet4;
+
+    Bevel5 = makeBevel(page, QStringLiteral("Bevel5"), QRect(6, 6, 650, 168));
+    Label46 = makeHeading(page, QStringLiteral("Label46"), QStringLiteral("Doplňující data výpočtu"), 16, 10);
+    Label33 = makeLabel(page, QStringLiteral("Label33"), QStringLiteral("Dynamický součinitel :"), 16, 34);
+    Label38 = makeLabel(page, QStringLiteral("Label38"), QStringLiteral("Dynamický součinitel zatížení pro návrh objektu :"), 32, 56);
+    Label107 = makeLabel(page, QStringLiteral("Label107"), QStringLiteral("δ  ="), 400, 56);
+    Label109 = makeLabel(page, QStringLiteral("Label109"), QStringLiteral("p"), 410, 64);
+    Edit5 = makeEdit(page, QStringLiteral("Edit5"), QStringLiteral("1,00"), QRect(440, 53, 70, 24));
+    Label15 = makeLabel(page, QStringLiteral("Label15"), QStringLiteral("Dynamický součinitel zatížení pro posouzení objektu :"), 32, 82);
+    Label108 = makeLabel(page, QStringLiteral("Label108"), QStringLiteral("δ  ="), 400, 82);
+    Label110 = makeLabel(page, QStringLiteral("Label110"), QStringLiteral("n"), 410, 90);
+    Edit6 = makeEdit(page, QStringLiteral("Edit6"), QStringLiteral("1,00"), QRect(440, 79, 70, 24));
+    for (QLabel *subscript : {Label109, Label110}) {
+        QFont font = subscript->font();
+        font.setPixelSize(11);
+        subscript->setFont(font);
+        subscript->adjustSize();
+    }
+    Label34 = makeLabel(page, QStringLiteral("Label34"), QStringLiteral("Odlehčující účinky zatížení (záporné části př.čáry) :"), 16, 110);
+    Label39 = makeLabel(page, QStringLiteral("Label39"), QStringLiteral("Zatížení pro návrh objektu :"), 32, 132);
+    Edit7 = makeEdit(page, QStringLiteral("Edit7"), QStringLiteral("0"), QRect(230, 129, 60, 24));
+    Label41 = makeLabel(page, QStringLiteral("Label41"), QStringLiteral("%"), 294, 132);
+    Label40 = makeLabel(page, QStringLiteral("Label40"), QStringLiteral("Zatížení pro posouzení objektu :"), 330, 132);
+    Edit8 = makeEdit(page, QStringLiteral("Edit8"), QStringLiteral("0"), QRect(550, 129, 60, 24));
+    Label42 = makeLabel(page, QStringLiteral("Label42"), QStringLiteral("%"), 614, 132);
+
+    Bevel4 = makeBevel(page, QStringLiteral("Bevel4"), QRect(664, 6, 342, 168));
+    Label16 = makeHeading(page, QStringLiteral("Label16"), QStringLiteral("Kontrola zadání :"), 674, 10);
+    Label20 = makeLabel(page, QStringLiteral("Label20"), QStringLiteral("Příčinková čára - podélný směr :"), 680, 40);
+    Label21 = makeLabel(page, QStringLiteral("Label21"), QStringLiteral("Roznos zatížení v příčném směru :"), 680, 70);
+    Label22 = makeLabel(page, QStringLiteral("Label22"), QStringLiteral("Zatížení podle původní normy :"), 680, 100);
+    Label23 = makeLabel(page, QStringLiteral("Label23"), QStringLiteral("Zatížení podle nové normy :"), 680, 130);
+    Label24 = makeLabel(page, QStringLiteral("Label24"), QStringLiteral("X"), 950, 40, 40);
+    Label25 = makeLabel(page, QStringLiteral("Label25"), QStringLiteral("X"), 950, 70, 40);
+    Label26 = makeLabel(page, QStringLiteral("Label26"), QStringLiteral("X"), 950, 100, 40);
+    Label27 = makeLabel(page, QStringLiteral("Label27"), QStringLiteral("X"), 950, 130, 40);
+    for (QLabel *mark : {Label24, Label25, Label26, Label27}) {
+        QFont font = mark->font();
+        font.setBold(true);
+        mark->setFont(font);
+    }
+
+    Bevel6 = makeBevel(page, QStringLiteral("Bevel6"), QRect(6, 180, 1000, 498));
+    Label35 = makeHeading(page, QStringLiteral("Label35"), QStringLiteral("Účinky zatížení"), 16, 184);
+
+    const int left = 16;
+    const int right = 516;
+    Label37 = makeHeading(page, QStringLiteral("Label37"), QStringLiteral("Zatížení pro návrh objektu"), left, 208);
+    Label47 = makeHeading(page, QStringLiteral("Label47"), QStringLiteral("Zatížení pro posouzení objektu"), right, 208);
+    Button18 = makeButton(page, QStringLiteral("Button18"), QStringLiteral("Výpočet účinků zatížení"), QRect(left + 240, 204, 200, 28));
+    Button23 = makeButton(page, QStringLiteral("Button23"), QStringLiteral("Výpočet účinků zatížení"), QRect(right + 240, 204, 200, 28));
+    Label51 = makeLabel(page, QStringLiteral("Label51"), QStringLiteral("Účinky dílčích částí zatížení :"), left, 240);
+    Label55 = makeLabel(page, QStringLiteral("Label55"), QStringLiteral("Účinky dílčích částí zatížení :"), right, 240);
+    StringGrid5 = makeEffectGrid(page, 5, left, 260);
+    StringGrid6 = makeEffectGrid(page, 6, right, 260);
+
+    const int rows = 490;
+    const int step = 24;
+    ResultRow r = makeResultRow(page, 89, QStringLiteral("Účinek zatížení stálého :"), left, rows);
+    Label89 = r.caption; Label90 = r.value; Label91 = r.unit;
+    r = makeResultRow(page, 48, QStringLiteral("Účinek ost.nahod.zatížení :"), left, rows + step);
+    Label48 = r.caption; Label49 = r.value; Label50 = r.unit;
+    r = makeResultRow(page, 92, QStringLiteral("Účinek zatížení vozidly :"), left, rows + 2 * step);
+    Label92 = r.caption; Label93 = r.value; Label94 = r.unit;
+    r = makeResultRow(page, 111, QStringLiteral("Účinek st.zat. s odlehčením :"), left, rows + 3 * step);
+    Label111 = r.caption; Label112 = r.value; Label113 = r.unit;
+    Bevel8 = makeBevel(page, QStringLiteral("Bevel8"), QRect(left, rows + 4 * step + 2, 470, 2));
+    r = makeResultRow(page, 101, QStringLiteral("Celkový účinek zatížení :"), left, rows + 4 * step + 10);
+    Label101 = r.caption; Label102 = r.value; Label103 = r.unit;
+
+    r = makeResultRow(page, 95, QStringLiteral("Účinek zatížení stálého :"), right, rows);
+    Label95 = r.caption; Label96 = r.value; Label97 = r.unit;
+    r = makeResultRow(page, 52, QStringLiteral("Účinek ost.nahod.zatížení :"), right, rows + step);
+    Label52 = r.caption; Label53 = r.value; Label54 = r.unit;
+    r = makeResultRow(page, 98, QStringLiteral("Účinek zatížení vozidly :"), right, rows + 2 * step);
+    Label98 = r.caption; Label99 = r.value; Label100 = r.unit;
+    r = makeResultRow(page, 114, QStringLiteral("Účinek st.zat. s odlehčením :"), right, rows + 3 * step);
+    Label114 = r.caption; Label115 = r.value; Label116 = r.unit;
+    Bevel9 = makeBevel(page, QStringLiteral("Bevel9"), QRect(right, rows + 4 * step + 2, 470, 2));
+    r = makeResultRow(page, 104, QStringLiteral("Celkový účinek zatížení :"), right, rows + 4 * step + 10);
+    Label104 = r.caption; Label105 = r.value; Label106 = r.unit;
+}

@@ -1,0 +1,58 @@
+#include "app/qtdialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+
+void QtUserDialogs::showMessage(const QString &text)
+{
+    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}
+
+QString QtUserDialogs::inputBox(const QString &caption, const QString &prompt, const QString &defaultText)
+{
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, defaultText, &accepted);
+    return accepted ? answer : defaultText;
+}
+
+QString qtNameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // The description may name a mask that differs from the real one; Qt filters by the text in
+        // parentheses, so append the real mask when it is not there.
+        const QString &description = parts[i];
+        const QString mask = QString(parts[i + 1]).replace(u';', u' ');
+        filters << (description.contains(QLatin1Char('(') + mask + QLatin1Char(')'))
+                        ? description
+                        : description + QStringLiteral(" (") + mask + u')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> QtUserDialogs::saveFileName(const tragvel::SaveDialogOptions &options)
+{
+    QFileDialog dialog(m_parent, options.title,
+                       options.initialDirectory.isEmpty() ? QDir::currentPath() : options.initialDirectory);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(qtNameFilters(options.filter));
+    QString suffix = options.defaultExtension;
+    if (suffix.startsWith(u'.'))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    // Every save replaces its file without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtUserDialogs::showError(const QString &text)
+{
+    QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}

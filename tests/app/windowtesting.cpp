@@ -1,0 +1,56 @@
+#include "windowtesting.h"
+
+#include "app/filebrowser.h"
+#include "app/stringgrid.h"
+
+#include <QAbstractItemDelegate>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+void ensureApplication()
+{
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "tragvel-tests";
+    static char *argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Tragvel v.1.0"));
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+}
+
+WindowFixture::WindowFixture()
+{
+    ensureApplication();
+    form = std::make_unique<TForm1>(dialogs);
+}
+
+WindowFixture::~WindowFixture() = default;
+
+void commitCellEdit(StringGrid &grid, int column, int row, const QString &text)
+{
+    const QModelIndex index = grid.model()->index(row, column);
+    ASSERT_TRUE(index.isValid()) << "no cell " << column << "," << row;
+    ASSERT_TRUE(index.flags() & Qt::ItemIsEditable) << "cell " << column << "," << row << " is not editable";
+    QAbstractItemDelegate *delegate = grid.itemDelegateForIndex(index);
+    QStyleOptionViewItem option;
+    QWidget *editor = delegate->createEditor(grid.viewport(), option, index);
+    ASSERT_NE(editor, nullptr);
+    delegate->setEditorData(editor, index);
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    ASSERT_NE(line, nullptr);
+    line->setText(text);
+    delegate->setModelData(editor, grid.model(), index);
+    delete editor;
+}
+
+void selectFile(FileListBox &files, const QString &path)
+{
+    const QFileInfo info(path);
+    files.setDirectory(info.absolutePath());
+    files.selectFile(info.fileName());
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/tform1.h"
+#include "scripteddialogs.h"
+
+#include <QString>
+
+#include <memory>
+
+class FileListBox;
+class StringGrid;
+
+// A main window with scripted dialogs, created as the program creates it.
+struct WindowFixture
+{
+    WindowFixture();
+    ~WindowFixture();
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};
+
+// Commits an edit of the cell through the grid's in-place editor, as the user does.
+void commitCellEdit(StringGrid &grid, int column, int row, const QString &text);
+
+// Opens the directory in the file list and selects the file there, as a click does.
+void selectFile(FileListBox &files, const QString &path);
+
+// The QApplication every window test needs; created once with the program's locale.
+void ensureApplication();
