@@ -23,3 +23,8 @@ QByteArray readTestFile(const QString &path)
     }
     return file.readAll();
 }
+
+QString sourcePath(const QString &relative)
+{
+    return QStringLiteral(TRAGVEL_SOURCE_DIR) + u'/' + relative;
+}
