@@ -128,6 +128,11 @@ void Canvas::thinLine(QPoint from, QPoint to)
 
 void Canvas::rectangle(int left, int top, int right, int bottom)
 {
+    // Corners given in either order describe the same rectangle.
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
     fillRect(left + 1, top + 1, right - 1, bottom - 1);
     const QPoint topLeft = clamped(left, top);
     const QPoint bottomRight = clamped(right - 1, bottom - 1);

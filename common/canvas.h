@@ -21,7 +21,8 @@ inline const QColor white{255, 255, 255};
 //   the end point itself is not painted (a tick from (x, 191) to (x, 201) covers y = 191..200);
 //   wider pens have round ends; a dashed pen draws 18 pixels on, 6 off (scaled by the width);
 // - rectangle() and ellipse() take (left, top, right, bottom), exclude the right and bottom edge,
-//   fill the inside with the brush and outline it with the pen;
+//   fill the inside with the brush and outline it with the pen; rectangle() takes its corners in
+//   either order;
 // - fillRect() fills (left, top, right, bottom) with the brush, right and bottom edge excluded;
 // - hatched brushes draw their lines in the brush colour over white.
 // No antialiasing. Coordinates are clamped to +-16384 so that far-off points cannot hang or crash

@@ -14,7 +14,8 @@ void writeFileReplacing(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     // A directory without write access must fail, not fall back to writing the target in place.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so a short write (disk full) is seen here and not lost in a later flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit())
         throw FileError(QStringLiteral("Cannot create file %1").arg(shown));
 }
 

@@ -103,6 +103,23 @@ TEST(Canvas, RectangleExcludesRightAndBottomEdge)
     EXPECT_EQ(image.pixel(4, 5), colors::black.rgb());
 }
 
+TEST(Canvas, RectangleCornersInEitherOrder)
+{
+    QImage straight = blankPicture(20, 20);
+    QImage reversed = blankPicture(20, 20);
+    for (QImage *image : {&straight, &reversed}) {
+        Canvas canvas(*image);
+        canvas.setPen(colors::blue);
+        canvas.setBrush(colors::blue, BrushStyle::DiagCross);
+        if (image == &straight)
+            canvas.rectangle(2, 3, 15, 12);
+        else
+            canvas.rectangle(15, 12, 2, 3);
+    }
+    EXPECT_EQ(straight, reversed);
+    EXPECT_EQ(straight.pixel(14, 11), colors::blue.rgb());
+}
+
 TEST(Canvas, FillRectExcludesRightAndBottomEdge)
 {
     QImage image = blankPicture(10, 10);
