@@ -1,51 +1,151 @@
-// Tab 3: the load tables, their files, the load check and drawings.
+// Tab 3: the two load sets, their tables, files, check and pictures. Both sets run the same code
+// over a record of their own controls and flags.
 
 #include "app/tform1.h"
 
-void TForm1::Button3Click()
+#include "app/filebrowser.h"
+#include "app/gridcells.h"
+#include "app/picturebox.h"
+#include "app/stringgrid.h"
+
+#include "common/filesave.h"
+#include "loads/loadcheck.h"
+#include "loads/loaddrawing.h"
+#include "loads/loadset.h"
+#include "loads/loadtable.h"
+#include "loads/loadtexts.h"
+#include "loads/zatreader.h"
+#include "loads/zatwriter.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+struct LoadTab
 {
+    const tragvel::LoadSet &set;
+    StringGrid &grid;
+    QLineEdit &referenceX;
+    QLineEdit &referenceY;
+    PictureBox &elevation;
+    PictureBox &plan;
+    QLabel &checkMark;
+    uint8_t &loadsInvalid;
+    uint8_t &effectsInvalid;
+};
+
+LoadTab designTab(TForm1 &form)
+{
+    return {tragvel::designLoadSet(), *form.StringGrid3, *form.Edit1, *form.Edit2, *form.Image3, *form.Image4,
+            *form.Label26, form.DesignLoadsInvalid, form.DesignEffectsInvalid};
 }
 
-void TForm1::Button4Click()
+LoadTab assessmentTab(TForm1 &form)
 {
+    return {tragvel::assessmentLoadSet(), *form.StringGrid4, *form.Edit3, *form.Edit4, *form.Image5, *form.Image6,
+            *form.Label27, form.AssessLoadsInvalid, form.AssessEffectsInvalid};
 }
 
-void TForm1::Button15Click()
+void markChanged(const LoadTab &tab)
 {
+    tab.loadsInvalid = 1;
+    tab.effectsInvalid = 1;
+    tab.checkMark.setText(QStringLiteral("X"));
 }
 
-void TForm1::Button16Click()
+void showAll(TForm1 &form, const QStringList &messages)
 {
+    for (const QString &message : messages)
+        form.dialogs().showMessage(message);
 }
 
-void TForm1::Button17Click()
+void loadFromFile(TForm1 &form, const LoadTab &tab)
 {
+    const QString path = form.FileListBox3->fileName();
+    if (path.isEmpty()) {
+        form.dialogs().showMessage(tragvel::loadtexts::noFileChosen());
+        return;
+    }
+    // The whole file is read first: a file that cannot be read changes nothing.
+    const QByteArray bytes = tragvel::readWholeFile(path);
+    const tragvel::LoadFileContents contents = tragvel::readLoadFile(bytes, tab.set);
+    tragvel::CellTable table = readCells(tab.grid);
+    tragvel::applyLoadFile(table, contents);
+    writeCells(tab.grid, table);
+    showAll(form, contents.messages);
+    markChanged(tab);
 }
 
-void TForm1::Button19Click()
+void newTable(TForm1 &form, const LoadTab &tab)
 {
+    using namespace tragvel::loadtexts;
+    const QString answer = form.dialogs().inputBox(newTableCaption(), newTablePrompt(), newTableDefault());
+    const tragvel::NewTableOutcome outcome = tragvel::newLoadTable(readCells(tab.grid), answer);
+    showAll(form, outcome.messages);
+    if (!outcome.table)
+        return;
+    writeCells(tab.grid, *outcome.table);
+    markChanged(tab);
 }
 
-void TForm1::Button20Click()
+void addRow(TForm1 &form, const LoadTab &tab)
 {
+    tragvel::CellTable table = readCells(tab.grid);
+    const QStringList messages = tragvel::addLoadRow(table);
+    if (messages.isEmpty())
+        writeCells(tab.grid, table);
+    showAll(form, messages);
+    markChanged(tab);
 }
 
-void TForm1::Button21Click()
+void saveToFile(TForm1 &form, const LoadTab &tab)
 {
+    tragvel::SaveDialogOptions options = form.SaveDialog2;
+    options.initialDirectory = form.DirectoryListBox3->directory();
+    const std::optional<QString> path = form.dialogs().saveFileName(options);
+    if (!path)
+        return;
+    tragvel::writeFileReplacing(*path, tragvel::loadFileBytes(readCells(tab.grid)));
 }
 
-void TForm1::Button22Click()
+void checkAndDraw(TForm1 &form, const LoadTab &tab)
 {
+    const tragvel::LoadCheckResult check =
+        tragvel::checkLoads(readCells(tab.grid), tab.referenceX.text(), tab.referenceY.text());
+    if (!check.passed()) {
+        showAll(form, check.messages);
+        tab.checkMark.setText(QStringLiteral("X"));
+        tab.loadsInvalid = 1;
+        tab.effectsInvalid = 1;
+        return;
+    }
+    const tragvel::LoadPictures pictures =
+        tragvel::drawLoadPictures(check.patches, check.referenceX, check.referenceY);
+    tab.elevation.setImage(pictures.elevation);
+    tab.plan.setImage(pictures.plan);
+    tab.loadsInvalid = 0;
+    // Effects computed before this check are out of date.
+    tab.effectsInvalid = 1;
+    tab.checkMark.setText(QStringLiteral("OK"));
 }
 
-void TForm1::Button24Click()
-{
-}
+} // namespace
 
-void TForm1::StringGrid3SetEditText(int, int, const QString &)
-{
-}
+void TForm1::Button3Click() { loadFromFile(*this, designTab(*this)); }
+void TForm1::Button4Click() { loadFromFile(*this, assessmentTab(*this)); }
 
-void TForm1::StringGrid4SetEditText(int, int, const QString &)
-{
-}
+void TForm1::Button15Click() { newTable(*this, designTab(*this)); }
+void TForm1::Button21Click() { newTable(*this, assessmentTab(*this)); }
+
+void TForm1::Button16Click() { addRow(*this, designTab(*this)); }
+void TForm1::Button20Click() { addRow(*this, assessmentTab(*this)); }
+
+void TForm1::Button17Click() { saveToFile(*this, designTab(*this)); }
+void TForm1::Button22Click() { saveToFile(*this, assessmentTab(*this)); }
+
+void TForm1::Button19Click() { checkAndDraw(*this, designTab(*this)); }
+void TForm1::Button24Click() { checkAndDraw(*this, assessmentTab(*this)); }
+
+void TForm1::StringGrid3SetEditText(int, int, const QString &) { markChanged(designTab(*this)); }
+void TForm1::StringGrid4SetEditText(int, int, const QString &) { markChanged(assessmentTab(*this)); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/userdialogs.h"
+#include "effects/patchintegrals.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -163,12 +164,29 @@ public:
     // ---- end of loads section ----
 
     // ---- effects section ----
+    // The integrals of both influence lines (StringGrid1, StringGrid2 as they stand) over a patch
+    // already shifted by its set's reference point. Changes nothing on the window.
+    tragvel::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
     // ---- end of effects section ----
 
     // ---- capacity section ----
     // ---- end of capacity section ----
 
     // ---- report section ----
+    // The section writers append one section each to RichEdit1; the first six refuse with their
+    // message, appending nothing, while their input is not checked or not current.
+    void PrCaraPodSmer();
+    void PrCaraPrSmer();
+    void ZatizeniStare();
+    void ZatizeniNove();
+    void UcinkyStare();
+    void UcinkyNove();
+    void ZatPorVyp();
+    void ZatStatVyp();
+    // The report as <open directory of DirectoryListBox4>/<Edit17>.rtf.
+    void SaveText();
+    // The pictures of the checked inputs as <directory>/<Edit17>-1.jpg .. -6.jpg.
+    void SavePict();
     // ---- end of report section ----
 
 private:

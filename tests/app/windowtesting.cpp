@@ -18,7 +18,10 @@ void ensureApplication()
     static int argc = 1;
     static char name[] = "tragvel-tests";
     static char *argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Kept for the whole test program and never destroyed: tearing the application down among
+    // the other static objects at exit is not safe.
+    static QApplication *application = new QApplication(argc, argv);
+    Q_UNUSED(application);
     QApplication::setApplicationDisplayName(QStringLiteral("Tragvel v.1.0"));
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
 }

@@ -1,0 +1,38 @@
+#include "app/documentadapter.h"
+
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+RichEditDocument::RichEditDocument(QTextEdit &editor, double verticalDpi) : m_editor(editor), m_dpi(verticalDpi) {}
+
+tragvel::TextStyle RichEditDocument::currentStyle() const
+{
+    return tragvel::styleOf(m_editor.currentCharFormat());
+}
+
+double RichEditDocument::currentPointSize() const
+{
+    return tragvel::pointSizeOf(m_editor.currentCharFormat(), m_editor.document()->defaultFont(), m_dpi);
+}
+
+void RichEditDocument::setCurrentStyle(tragvel::TextStyle style)
+{
+    m_editor.mergeCurrentCharFormat(tragvel::styleFormat(style));
+}
+
+void RichEditDocument::setCurrentPointSize(int points)
+{
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    m_editor.mergeCurrentCharFormat(format);
+}
+
+void RichEditDocument::appendLine(const QString &text)
+{
+    QTextCursor caret = m_editor.textCursor();
+    tragvel::appendLineAtEnd(caret, text);
+    // Hands the moved caret, with the attributes it carries, back to the editor.
+    m_editor.setTextCursor(caret);
+}

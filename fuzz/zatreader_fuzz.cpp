@@ -1,0 +1,36 @@
+// libFuzzer entry point: any bytes go through the load-file reader into a table, through the check
+// and, when the table passes, through the drawing of both pictures.
+
+#include "loads/loadcheck.h"
+#include "loads/loaddrawing.h"
+#include "loads/loadtable.h"
+#include "loads/zatreader.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const tragvel::LoadSet &set = (size % 2 == 0) ? tragvel::designLoadSet() : tragvel::assessmentLoadSet();
+    const tragvel::LoadFileContents contents = tragvel::readLoadFile(bytes, set);
+    if (contents.rows.size() > size_t(tragvel::maxLoadRows))
+        std::abort();
+
+    tragvel::CellTable table = tragvel::startupLoadTable(set);
+    tragvel::applyLoadFile(table, contents);
+    if (!contents.rows.empty() && table.rowCount() != int(contents.rows.size()) + 1)
+        std::abort();
+
+    const tragvel::LoadCheckResult check = tragvel::checkLoads(table, QStringLiteral("0"), QStringLiteral("0"));
+    if (check.passed()) {
+        const tragvel::LoadPictures pictures =
+            tragvel::drawLoadPictures(check.patches, check.referenceX, check.referenceY);
+        if (pictures.elevation.isNull() || pictures.plan.isNull())
+            std::abort();
+    }
+    return 0;
+}

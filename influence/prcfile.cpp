@@ -1,0 +1,116 @@
+#include "influence/prcfile.h"
+
+#include "common/numbertext.h"
+#include "common/textfilereader.h"
+
+#include <QStringEncoder>
+
+#include <cmath>
+
+namespace tragvel {
+
+namespace {
+
+constexpr int lineColumns = 3;
+
+QString numberCellText(double value, QChar decimalSeparator)
+{
+    // The reader yields finite values only; a non-finite one must still not reach the table as
+    // something the checks would accept as a number.
+    if (!std::isfinite(value))
+        return generalText(0.0, decimalSeparator);
+    return generalText(value, decimalSeparator);
+}
+
+// The files are text in the system's 8-bit code page of the program's users.
+QByteArray toFileCodePage(const QString &text)
+{
+    QStringEncoder encoder("windows-1250");
+    if (!encoder.isValid())
+        return text.toLatin1();
+    return encoder.encode(text);
+}
+
+QString pointNotation(const QString &cell, QChar decimalSeparator)
+{
+    const std::optional<double> value = parseReal(cell, decimalSeparator);
+    if (!value)
+        return cell;
+    QString text = cell;
+    text.replace(decimalSeparator, QLatin1Char('.'));
+    // Forms such as "1," or ",5" are numbers in the cell but not in the file's notation; they are
+    // written as their value so that the file reads back.
+    double reread = 0.0;
+    if (!parsePointNotation(text.trimmed().toLatin1(), reread))
+        return generalText(*value, QLatin1Char('.'));
+    return text;
+}
+
+} // namespace
+
+QString paddedRowNumber(int row)
+{
+    return QString(10, QLatin1Char(' ')) + QString::number(row);
+}
+
+PrcReadResult readPrc(const QByteArray &bytes, const LineKind &kind, QChar decimalSeparator)
+{
+    PrcReadResult result;
+    TextFileReader reader(bytes);
+    while (!reader.atEnd() && int(result.rows.size()) < kind.maxPoints) {
+        PrcRow row;
+        for (std::optional<QString> *cell : {&row.station, &row.ordinate}) {
+            if (reader.atLineEnd())
+                break;
+            const TextFileReader::Number number = reader.readNumber();
+            if (!number.valid)
+                result.messages.append(lineTexts::invalidFileNumber());
+            *cell = numberCellText(number.value, decimalSeparator);
+        }
+        if (!reader.restOfLineIsBlank())
+            result.messages.append(lineTexts::tooManyColumns());
+        reader.skipLine();
+        result.rows.push_back(std::move(row));
+    }
+    if (!reader.atEnd())
+        result.messages.append(kind.tooManyLines);
+    return result;
+}
+
+void applyPrc(CellTable &table, const PrcReadResult &result)
+{
+    if (result.rows.empty())
+        return;
+    const size_t rowCount = result.rows.size() + 1;
+    const int columns = table.rows.empty() ? lineColumns : int(table.rows.front().size());
+    // Shrinking cuts the rows beyond the file; growing appends empty rows.
+    table.rows.resize(rowCount, QStringList(columns, QString()));
+    for (size_t i = 0; i < result.rows.size(); ++i) {
+        const int row = int(i) + 1;
+        QStringList &cells = table.rows[size_t(row)];
+        while (cells.size() < lineColumns)
+            cells.append(QString());
+        cells[0] = paddedRowNumber(row);
+        if (result.rows[i].station)
+            cells[1] = *result.rows[i].station;
+        if (result.rows[i].ordinate)
+            cells[2] = *result.rows[i].ordinate;
+    }
+}
+
+QByteArray writePrc(const CellTable &table, QChar decimalSeparator)
+{
+    QByteArray bytes;
+    for (int row = 1; row < table.rowCount(); ++row) {
+        const QStringList &cells = table.rows[size_t(row)];
+        const QString station = cells.size() > 1 ? cells[1] : QString();
+        const QString ordinate = cells.size() > 2 ? cells[2] : QString();
+        bytes += toFileCodePage(pointNotation(station, decimalSeparator));
+        bytes += ' ';
+        bytes += toFileCodePage(pointNotation(ordinate, decimalSeparator));
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace tragvel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/celltable.h"
+#include "influence/linekind.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace tragvel {
+
+// One line of an influence-line file: the cell texts it supplies (general number text with the
+// program's separator); a column the line supplies no number for stays unwritten.
+struct PrcRow
+{
+    std::optional<QString> station;
+    std::optional<QString> ordinate;
+};
+
+// What reading a file does to the table: its rows (row i of the table is line i of the file) and
+// the messages raised, in the order the user sees them.
+struct PrcReadResult
+{
+    std::vector<PrcRow> rows;
+    QStringList messages;
+};
+
+// Reads the bytes of a .prc file. Never fails: invalid numbers, surplus columns and surplus lines
+// are reported in the messages. At most kind.maxPoints rows are read.
+PrcReadResult readPrc(const QByteArray &bytes, const LineKind &kind, QChar decimalSeparator);
+
+// Applies a read result to an influence-line table: the row count becomes rows + 1 (a longer table
+// is cut), column 0 of every row read gets ten blanks and its number, columns 1 and 2 only the texts
+// the file supplied. A result without rows (an empty file) changes no cell.
+void applyPrc(CellTable &table, const PrcReadResult &result);
+
+// The bytes of a .prc file for the table: per row the station text, one blank, the ordinate text,
+// CR LF. A cell that reads as a number is written with the point as its decimal separator (so that
+// the reader reads it back), digits as typed; any other text is written as it stands.
+QByteArray writePrc(const CellTable &table, QChar decimalSeparator);
+
+// Ten blanks and the row number: column 0 as the loader and the add-row command write it.
+QString paddedRowNumber(int row);
+
+} // namespace tragvel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/celltable.h"
+#include "loads/loadset.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tragvel {
+
+// One line of a load file as it goes into the table: the row label and the texts of the cells
+// the line supplies, columns 1 .. cells.size() (a short line supplies fewer than six).
+struct LoadFileRow
+{
+    QString label;
+    QStringList cells;
+};
+
+struct LoadFileContents
+{
+    std::vector<LoadFileRow> rows;  // at most 100
+    QStringList messages;           // in the order they arise while reading
+};
+
+// Reads the bytes of a .zat file: one load patch per line (CR, LF or CR LF end a line), six numbers
+// in point notation separated by blanks. Bad values, too wide lines and too many lines are
+// reported in the messages; reading goes on as far as it can.
+LoadFileContents readLoadFile(const QByteArray &bytes, const LoadSet &set);
+
+// Writes what was read into the table: the table takes exactly the file's rows, and cells a
+// line does not supply keep their text. A file without lines changes nothing.
+void applyLoadFile(CellTable &table, const LoadFileContents &contents);
+
+} // namespace tragvel
