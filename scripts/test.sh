@@ -5,5 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" "$root/build" -DTRAGVEL_WERROR=ON
 ctest --test-dir "$root/build" --output-on-failure --timeout 300 -j2
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+"$root/scripts/sanitize.sh"
 # A short bounded run of the file-reader fuzzers under ASan and UBSan.
 FUZZ_SECONDS=${FUZZ_SECONDS:-30} "$root/scripts/fuzz.sh"
