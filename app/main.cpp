@@ -1,16 +1,13 @@
+#include "app/applicationsetup.h"
 #include "app/qtdialogs.h"
 #include "app/tform1.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tragvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tragvel v.1.0"));
-    // Numbers are shown and entered with the Czech decimal comma, whatever the host's language.
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    setUpApplication();
 
     QtUserDialogs dialogs;
     TForm1 Form1(dialogs);

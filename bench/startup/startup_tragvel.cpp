@@ -1,18 +1,16 @@
 // Starts exactly as the program does and quits after the main window's first paint.
 
+#include "app/applicationsetup.h"
 #include "app/qtdialogs.h"
 #include "app/tform1.h"
 #include "firstpaint.h"
 
 #include <QApplication>
-#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tragvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tragvel v.1.0"));
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    setUpApplication();
 
     QtUserDialogs dialogs;
     TForm1 Form1(dialogs);

@@ -1,5 +1,6 @@
 #include "windowtesting.h"
 
+#include "app/applicationsetup.h"
 #include "app/filebrowser.h"
 #include "app/stringgrid.h"
 
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,7 @@ void ensureApplication()
     // the other static objects at exit is not safe.
     static QApplication *application = new QApplication(argc, argv);
     Q_UNUSED(application);
-    QApplication::setApplicationDisplayName(QStringLiteral("Tragvel v.1.0"));
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    setUpApplication();
 }
 
 WindowFixture::WindowFixture()
