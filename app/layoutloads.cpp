@@ -37,25 +37,20 @@ LoadHalf buildHalf(QWidget *page, int top, bool design)
     half.grid->setGeometry(204, top + 24, 350, 168);
 
     const int buttonsTop = top + 196;
-    half.load = makeButton(page, name("Button", design ? 3 : 4), QStringLiteral("Načíst ze souboru"), QRect(204, buttonsTop, 86, 26));
-    half.newTable = makeButton(page, name("Button", design ? 15 : 21), QStringLiteral("Nová tabulka"), QRect(292, buttonsTop, 86, 26));
-    half.addRow = makeButton(page, name("Button", design ? 16 : 20), QStringLiteral("Přidat řádek"), QRect(380, buttonsTop, 86, 26));
-    half.save = makeButton(page, name("Button", design ? 17 : 22), QStringLiteral("Uložit do souboru"), QRect(468, buttonsTop, 86, 26));
+    half.load = makeButton(page, name("Button", design ? 3 : 4), QStringLiteral("Načíst ze souboru"), QRect(204, buttonsTop, 173, 26));
+    half.newTable = makeButton(page, name("Button", design ? 15 : 21), QStringLiteral("Nová tabulka"), QRect(381, buttonsTop, 173, 26));
+    half.addRow = makeButton(page, name("Button", design ? 16 : 20), QStringLiteral("Přidat řádek"), QRect(204, buttonsTop + 28, 173, 26));
+    half.save = makeButton(page, name("Button", design ? 17 : 22), QStringLiteral("Uložit do souboru"), QRect(381, buttonsTop + 28, 173, 26));
     half.check = makeButton(page, name("Button", design ? 19 : 24), QStringLiteral("Překreslit a zkontrolovat zatížení dle tabulky"),
-                            QRect(204, buttonsTop + 30, 350, 28));
-    for (QPushButton *button : {half.load, half.newTable, half.addRow, half.save}) {
-        QFont small = button->font();
-        small.setPixelSize(13);
-        button->setFont(small);
-    }
+                            QRect(204, buttonsTop + 58, 350, 28));
 
     // The reference point: captions "x" and "y" above their boxes.
-    const int referenceTop = buttonsTop + 64;
-    half.referenceHeading = makeLabel(page, name("Label", design ? 14 : 30), QStringLiteral("Referenční bod :"), 330, referenceTop + 22);
-    half.xCaption = makeLabel(page, name("Label", design ? 28 : 31), QStringLiteral("x"), 458, referenceTop);
-    half.yCaption = makeLabel(page, name("Label", design ? 29 : 32), QStringLiteral("y"), 520, referenceTop);
-    half.x = makeEdit(page, name("Edit", design ? 1 : 3), QStringLiteral("0"), QRect(436, referenceTop + 18, 56, 24));
-    half.y = makeEdit(page, name("Edit", design ? 2 : 4), QStringLiteral("0"), QRect(498, referenceTop + 18, 56, 24));
+    const int referenceTop = buttonsTop + 88;
+    half.referenceHeading = makeLabel(page, name("Label", design ? 14 : 30), QStringLiteral("Referenční bod :"), 330, referenceTop + 19);
+    half.xCaption = makeLabel(page, name("Label", design ? 28 : 31), QStringLiteral("x"), 458, referenceTop - 2);
+    half.yCaption = makeLabel(page, name("Label", design ? 29 : 32), QStringLiteral("y"), 520, referenceTop - 2);
+    half.x = makeEdit(page, name("Edit", design ? 1 : 3), QStringLiteral("0"), QRect(436, referenceTop + 15, 56, 24));
+    half.y = makeEdit(page, name("Edit", design ? 2 : 4), QStringLiteral("0"), QRect(498, referenceTop + 15, 56, 24));
 
     half.elevation = placed(new PictureBox(QSize(449, 81), page), name("Image", design ? 3 : 5), QRect(560, top + 24, 449, 81));
     half.plan = placed(new PictureBox(QSize(449, 217), page), name("Image", design ? 4 : 6), QRect(560, top + 110, 449, 217));
