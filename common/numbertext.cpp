@@ -1,6 +1,7 @@
 #include "common/numbertext.h"
 
 #include "common/errors.h"
+#include "common/textfilereader.h"
 
 #include <QLocale>
 
@@ -269,6 +270,25 @@ QString fixedText(double value, int precision, int decimals, QChar decimalSepara
     if (d.pointPosition > precision)
         return sign + exponentForm(roundToDigits(exact, precision), decimalSeparator);
     return sign + plainForm(d, decimalSeparator, decimals);
+}
+
+QString pointNotationText(const QString &cell, QChar decimalSeparator)
+{
+    const std::optional<double> value = parseReal(cell, decimalSeparator);
+    if (!value)
+        return cell;
+    qsizetype begin = 0;
+    qsizetype end = cell.size();
+    while (begin < end && isBlank(cell[begin]))
+        ++begin;
+    while (end > begin && isBlank(cell[end - 1]))
+        --end;
+    QString text = cell.mid(begin, end - begin);
+    text.replace(decimalSeparator, u'.');
+    double reread = 0.0;
+    if (!parsePointNotation(text.toLatin1(), reread))
+        return generalText(*value, u'.');
+    return text;
 }
 
 } // namespace tragvel

@@ -1,9 +1,8 @@
 #include "influence/prcfile.h"
 
+#include "common/codepage1250.h"
 #include "common/numbertext.h"
 #include "common/textfilereader.h"
-
-#include <QStringEncoder>
 
 #include <cmath>
 
@@ -20,30 +19,6 @@ QString numberCellText(double value, QChar decimalSeparator)
     if (!std::isfinite(value))
         return generalText(0.0, decimalSeparator);
     return generalText(value, decimalSeparator);
-}
-
-// The files are text in the system's 8-bit code page of the program's users.
-QByteArray toFileCodePage(const QString &text)
-{
-    QStringEncoder encoder("windows-1250");
-    if (!encoder.isValid())
-        return text.toLatin1();
-    return encoder.encode(text);
-}
-
-QString pointNotation(const QString &cell, QChar decimalSeparator)
-{
-    const std::optional<double> value = parseReal(cell, decimalSeparator);
-    if (!value)
-        return cell;
-    QString text = cell;
-    text.replace(decimalSeparator, QLatin1Char('.'));
-    // Forms such as "1," or ",5" are numbers in the cell but not in the file's notation; they are
-    // written as their value so that the file reads back.
-    double reread = 0.0;
-    if (!parsePointNotation(text.trimmed().toLatin1(), reread))
-        return generalText(*value, QLatin1Char('.'));
-    return text;
 }
 
 } // namespace
@@ -105,9 +80,9 @@ QByteArray writePrc(const CellTable &table, QChar decimalSeparator)
         const QStringList &cells = table.rows[size_t(row)];
         const QString station = cells.size() > 1 ? cells[1] : QString();
         const QString ordinate = cells.size() > 2 ? cells[2] : QString();
-        bytes += toFileCodePage(pointNotation(station, decimalSeparator));
+        bytes += toCodePage1250(pointNotationText(station, decimalSeparator));
         bytes += ' ';
-        bytes += toFileCodePage(pointNotation(ordinate, decimalSeparator));
+        bytes += toCodePage1250(pointNotationText(ordinate, decimalSeparator));
         bytes += "\r\n";
     }
     return bytes;

@@ -1,5 +1,6 @@
 #include "loads/zatwriter.h"
 
+#include "common/codepage1250.h"
 #include "common/numbertext.h"
 #include "loads/loadtable.h"
 
@@ -7,20 +8,7 @@ namespace tragvel {
 
 QString loadFileCellText(const QString &cell)
 {
-    const QChar separator = programDecimalSeparator();
-    if (!parseReal(cell, separator))
-        return cell;
-    // Blanks and control characters around the number would only split the line.
-    QString text = cell;
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 32)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 32)
-        --end;
-    text = text.mid(begin, end - begin);
-    text.replace(separator, QLatin1Char('.'));
-    return text;
+    return pointNotationText(cell, programDecimalSeparator());
 }
 
 QByteArray loadFileBytes(const CellTable &table)
@@ -34,7 +22,7 @@ QByteArray loadFileBytes(const CellTable &table)
             const QStringList &cells = table.rows[size_t(row)];
             line += loadFileCellText(column < cells.size() ? cells.at(column) : QString());
         }
-        bytes += line.toLatin1();
+        bytes += toCodePage1250(line);
         bytes += "\r\n";
     }
     return bytes;

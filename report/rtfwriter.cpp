@@ -1,6 +1,6 @@
 #include "report/rtfwriter.h"
 
-#include "report/codepage1250.h"
+#include "common/codepage1250.h"
 #include "report/reportdocument.h"
 
 #include <QTextBlock>

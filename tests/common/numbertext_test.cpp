@@ -147,3 +147,21 @@ TEST(NumberText, ProgramSeparatorIsTheComma)
 }
 
 } // namespace
+
+namespace {
+
+TEST(NumberText, PointNotationOfCells)
+{
+    const struct
+    {
+        const char *cell;
+        const char *written;
+    } cases[] = {
+        {"2,5", "2.5"}, {"-0,25", "-0.25"}, {"10", "10"}, {" 7,50 ", "7.50"}, {"1,", "1"}, {",5", "0.5"},
+        {"1E3", "1E3"}, {"1,5e-2", "1.5e-2"}, {"abc", "abc"}, {"", ""}, {"1.5", "1.5"}, {"1,5 2", "1,5 2"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(pointNotationText(QString::fromUtf8(c.cell), u','), QString::fromUtf8(c.written)) << c.cell;
+}
+
+} // namespace

@@ -1,4 +1,4 @@
-#include "report/codepage1250.h"
+#include "common/codepage1250.h"
 #include "report/reportdocument.h"
 #include "report/rtfwriter.h"
 

@@ -1,4 +1,6 @@
-#include "report/codepage1250.h"
+#include "common/codepage1250.h"
+
+#include <QList>
 
 #include <array>
 
@@ -37,6 +39,15 @@ std::optional<unsigned char> toCodePage1250(char32_t character)
             return static_cast<unsigned char>(0x80 + i);
     }
     return std::nullopt;
+}
+
+QByteArray toCodePage1250(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const char32_t character : text.toUcs4())
+        bytes += char(toCodePage1250(character).value_or('?'));
+    return bytes;
 }
 
 } // namespace tragvel
