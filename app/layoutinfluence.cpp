@@ -35,10 +35,10 @@ void TForm1::buildInfluenceTab(int tab)
     const int check = longitudinal ? 5 : 14;
 
     QLabel *heading = makeLabel(page, QStringLiteral("Label") + n(headingLabel), QStringLiteral("Načíst ze souboru :"), 8, 6);
-    auto *drive = placed(new DriveComboBox(page), QStringLiteral("DriveComboBox") + n(tab), QRect(8, 26, 200, 24));
-    auto *directories = placed(new DirectoryListBox(page), QStringLiteral("DirectoryListBox") + n(tab), QRect(8, 54, 200, 158));
-    auto *filter = placed(new FilterComboBox(influenceFilter, page), QStringLiteral("FilterComboBox") + n(tab), QRect(216, 188, 200, 24));
-    auto *files = placed(new FileListBox(QStringLiteral("*.prc"), page), QStringLiteral("FileListBox") + n(tab), QRect(216, 26, 200, 158));
+    auto *drive = placed(new DriveComboBox(page), QStringLiteral("DriveComboBox") + n(tab), QRect(8, 26, 168, 24));
+    auto *directories = placed(new DirectoryListBox(page), QStringLiteral("DirectoryListBox") + n(tab), QRect(8, 54, 168, 158));
+    auto *filter = placed(new FilterComboBox(influenceFilter, page), QStringLiteral("FilterComboBox") + n(tab), QRect(184, 188, 232, 24));
+    auto *files = placed(new FileListBox(QStringLiteral("*.prc"), page), QStringLiteral("FileListBox") + n(tab), QRect(184, 26, 232, 158));
     linkFileBrowser(drive, directories, filter, files);
     QLabel *chosenCaption = makeLabel(page, QStringLiteral("Label") + n(chosenHeading), QStringLiteral("Vybraný pracovní soubor :"), 8, 220);
     QLabel *chosen = makeLabel(page, QStringLiteral("Label") + n(chosenLabel), QStringLiteral("Vyberte soubor !!!"), 8, 240, 640);
