@@ -13,11 +13,6 @@
 
 namespace {
 
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 const QString chyba23 = u8("Chyba#23 - Chyba vstupních hodnot pro výpočet zatížitelnosti, očekává se číslo!!!");
 const QString chyba24 = u8("Chyba#24 - Hmotnost vozidla musí být nenulová !!!");
 const QString chyba25 = u8("Chyba#25 - Účinky zatížení vozidly nemohou být nulové !!!");

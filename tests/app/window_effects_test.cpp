@@ -16,11 +16,6 @@
 
 namespace {
 
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 const QString chyba19 = u8("Chyba#19 - Chyba zadání/kontroly podélné příčinkové čáry !!!");
 const QString chyba20 = u8("Chyba#20 - Chyba zadání/kontroly příčinkové čáry příčného roznosu !!!");
 const QString chyba21 = u8("Chyba#21 - Chyba zadání/kontroly původního zatížení konstrukce !!!");
@@ -37,22 +32,6 @@ void enterTable(WindowFixture &w, QPushButton &newTable, StringGrid &grid, const
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t c = 0; c < rows[r].size(); ++c)
             commitCellEdit(grid, int(c) + 1, int(r) + 1, u8(rows[r][c]));
-}
-
-QStringList rowTexts(const StringGrid &grid, int row)
-{
-    QStringList texts;
-    for (int column = 0; column < grid.columnCount(); ++column)
-        texts << grid.cell(column, row);
-    return texts;
-}
-
-QStringList texts(std::initializer_list<const char *> items)
-{
-    QStringList list;
-    for (const char *item : items)
-        list << u8(item);
-    return list;
 }
 
 // Lines checked: the midspan moment of a simply supported span of 10 and a unit transverse line.
@@ -122,7 +101,7 @@ TEST_F(EffectsWindow, ShorterLoadTableLeavesExactlyItsRows)
     f.Button23->click();
     EXPECT_EQ(f.StringGrid6->rowCount(), 4);
     // Point loads of 10 at x = 1, 2, 3 (type 1): ordinates 0,5, 1 and 1,5 on the line.
-    EXPECT_EQ(rowTexts(*f.StringGrid6, 3),
+    EXPECT_EQ(gridRow(*f.StringGrid6, 3),
               texts({"3", "10", "1,5", "0", "1", "0", "100%/0%", "Vozidlo", "1,00", "15"}));
     EXPECT_EQ(f.Label99->text(), u8("30,00"));
     EXPECT_EQ(f.Label105->text(), u8("30,00"));
@@ -137,8 +116,8 @@ TEST_F(EffectsWindow, BoxThatIsNotANumberChangesNothing)
     f.Button19->click();
     f.Button18->click();
     ASSERT_EQ(f.DesignEffectsInvalid, 0);
-    const QStringList first = rowTexts(*f.StringGrid5, 1);
-    const QStringList second = rowTexts(*f.StringGrid5, 2);
+    const QStringList first = gridRow(*f.StringGrid5, 1);
+    const QStringList second = gridRow(*f.StringGrid5, 2);
     EXPECT_EQ(first, texts({"1", "10", "0,5", "0", "1", "0", "100%/100%", "Stálé", "1,00", "5"}));
     EXPECT_EQ(f.Label102->text(), u8("15,00"));
 
@@ -148,7 +127,7 @@ TEST_F(EffectsWindow, BoxThatIsNotANumberChangesNothing)
     f.Button18->click();
     EXPECT_EQ(dialogs.errors, QStringList{u8("'y' is not a valid floating point value")});
     EXPECT_EQ(f.DesignEffectsInvalid, 0);
-    EXPECT_EQ(rowTexts(*f.StringGrid5, 1), first);
+    EXPECT_EQ(gridRow(*f.StringGrid5, 1), first);
     EXPECT_EQ(f.Label102->text(), u8("15,00"));
     f.Edit2->setText(QStringLiteral("0"));
 
@@ -161,8 +140,8 @@ TEST_F(EffectsWindow, BoxThatIsNotANumberChangesNothing)
     f.Button18->click();
     EXPECT_EQ(dialogs.errors, QStringList{u8("'1.2' is not a valid floating point value")});
     EXPECT_EQ(f.StringGrid5->rowCount(), 3);
-    EXPECT_EQ(rowTexts(*f.StringGrid5, 1), first);
-    EXPECT_EQ(rowTexts(*f.StringGrid5, 2), second);
+    EXPECT_EQ(gridRow(*f.StringGrid5, 1), first);
+    EXPECT_EQ(gridRow(*f.StringGrid5, 2), second);
     EXPECT_EQ(f.Label102->text(), u8("15,00"));
     EXPECT_EQ(f.DesignEffectsInvalid, 1); // from the check, not from the failed computation
 
@@ -174,7 +153,7 @@ TEST_F(EffectsWindow, BoxThatIsNotANumberChangesNothing)
     f.Button18->click();
     EXPECT_EQ(dialogs.errors,
               QStringList{u8("Účinek zatížení v řádku 2 nelze vyčíslit, hodnota překračuje rozsah čísel !!!")});
-    EXPECT_EQ(rowTexts(*f.StringGrid5, 2), second);
+    EXPECT_EQ(gridRow(*f.StringGrid5, 2), second);
     EXPECT_EQ(f.Label102->text(), u8("15,00"));
     EXPECT_EQ(f.DesignEffectsInvalid, 1);
 }
@@ -216,9 +195,9 @@ TEST_F(EffectsWindow, CompleteRoad)
     ASSERT_EQ(f.DesignEffectsInvalid, 0);
     const double designPermanent = q * span * span / 8; // 125
     const double designVehicle = deltaP * p * span / 4;   // 300
-    EXPECT_EQ(rowTexts(*f.StringGrid5, 1),
+    EXPECT_EQ(gridRow(*f.StringGrid5, 1),
               texts({"1", "10", "12,5", "0", "1", "0", "100%/100%", "Stálé", "1,00", "125"}));
-    EXPECT_EQ(rowTexts(*f.StringGrid5, 2),
+    EXPECT_EQ(gridRow(*f.StringGrid5, 2),
               texts({"2", "100", "2,5", "0", "1", "0", "100%/0%", "Vozidlo", "1,2", "300"}));
     EXPECT_EQ(f.Label90->text(), QString::number(designPermanent, 'f', 2).replace(u'.', u','));
     EXPECT_EQ(f.Label93->text(), QString::number(designVehicle, 'f', 2).replace(u'.', u','));

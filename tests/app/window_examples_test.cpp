@@ -184,14 +184,6 @@ QStringList rowCells(const StringGrid &grid, int row, int first, int last)
     return texts;
 }
 
-QStringList texts(std::initializer_list<const char *> items)
-{
-    QStringList list;
-    for (const char *item : items)
-        list << QString::fromUtf8(item);
-    return list;
-}
-
 QStringList patchTexts(const Patch &p)
 {
     QStringList texts;

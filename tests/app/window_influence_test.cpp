@@ -27,11 +27,6 @@ const QString chyba09 = QStringLiteral("Chyba#09 : Počet řádků musí být kl
 const QString chyba13Long = QStringLiteral("Chyba#13 : Chyba vstupního souboru - Překročen počet řádků tabulky zatížení (100)!!!");
 const QString chyba16 = QStringLiteral("Chyba#16 - Chybný vstup, očekává se číslo !!!");
 
-QStringList gridRow(const StringGrid &grid, int row)
-{
-    return {grid.cell(0, row), grid.cell(1, row), grid.cell(2, row)};
-}
-
 QByteArray numberedLines(int count)
 {
     QByteArray bytes;

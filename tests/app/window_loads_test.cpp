@@ -19,22 +19,6 @@ namespace {
 
 using namespace tragvel::loadtexts;
 
-QStringList rowOf(const StringGrid &grid, int row)
-{
-    QStringList cells;
-    for (int column = 0; column < grid.columnCount(); ++column)
-        cells << grid.cell(column, row);
-    return cells;
-}
-
-QStringList texts(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *t : list)
-        result << QString::fromUtf8(t);
-    return result;
-}
-
 class WindowLoads : public testing::Test
 {
 protected:
@@ -155,16 +139,16 @@ TEST_F(WindowLoads, LoadFillsTheTableWithEachSetsRowLabels)
     form.Button3->click();
     EXPECT_EQ(w.dialogs.messages, (QStringList{tooManyColumns(), badFileNumber()}));
     ASSERT_EQ(form.StringGrid3->rowCount(), 4);
-    EXPECT_EQ(rowOf(*form.StringGrid3, 1), texts({"       1", "1", "5", "0", "2", "10", "1"}));
-    EXPECT_EQ(rowOf(*form.StringGrid3, 2), texts({"       2", "0,5", "2,25", "0", "1", "7,5", "0"}));
-    EXPECT_EQ(rowOf(*form.StringGrid3, 3), texts({"       3", "3", "3", "0", "0", "-20", "3"}));
+    EXPECT_EQ(gridRow(*form.StringGrid3, 1), texts({"       1", "1", "5", "0", "2", "10", "1"}));
+    EXPECT_EQ(gridRow(*form.StringGrid3, 2), texts({"       2", "0,5", "2,25", "0", "1", "7,5", "0"}));
+    EXPECT_EQ(gridRow(*form.StringGrid3, 3), texts({"       3", "3", "3", "0", "0", "-20", "3"}));
     EXPECT_EQ(form.Label26->text(), QStringLiteral("X"));
     EXPECT_EQ(form.DesignLoadsInvalid, 1);
 
     w.dialogs.clear();
     form.Button4->click();
     ASSERT_EQ(form.StringGrid4->rowCount(), 4);
-    EXPECT_EQ(rowOf(*form.StringGrid4, 1), texts({"1", "1", "5", "0", "2", "10", "1"}));
+    EXPECT_EQ(gridRow(*form.StringGrid4, 1), texts({"1", "1", "5", "0", "2", "10", "1"}));
     EXPECT_EQ(form.StringGrid4->cell(0, 3), QStringLiteral("3"));
 }
 
@@ -204,7 +188,7 @@ TEST_F(WindowLoads, NewTableAsksAndFollowsTheAnswer)
     EXPECT_EQ(w.dialogs.inputPrompts, QStringList{newTableCaption() + u'|' + newTablePrompt() + u'|' + QStringLiteral("2")});
     EXPECT_TRUE(w.dialogs.messages.isEmpty());
     ASSERT_EQ(form.StringGrid3->rowCount(), 4);
-    EXPECT_EQ(rowOf(*form.StringGrid3, 3), texts({"       3", "3", "3", "0", "0", "10", "1"}));
+    EXPECT_EQ(gridRow(*form.StringGrid3, 3), texts({"       3", "3", "3", "0", "0", "10", "1"}));
     EXPECT_EQ(form.Label26->text(), QStringLiteral("X"));
 
     // Cancelling gives the default of two rows; on the assessment set with its own labels.
@@ -240,7 +224,7 @@ TEST_F(WindowLoads, AddRowUpToAHundredThenRefusedButChanged)
     form.Button15->click();
     form.Button16->click();
     ASSERT_EQ(form.StringGrid3->rowCount(), 101);
-    EXPECT_EQ(rowOf(*form.StringGrid3, 100), texts({"       100", "99", "99", "0", "0", "10", "1"}));
+    EXPECT_EQ(gridRow(*form.StringGrid3, 100), texts({"       100", "99", "99", "0", "0", "10", "1"}));
     EXPECT_TRUE(w.dialogs.messages.isEmpty());
 
     form.Button19->click();

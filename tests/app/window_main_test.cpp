@@ -206,25 +206,17 @@ std::vector<QStringList> gridTexts(const StringGrid &grid)
     return rows;
 }
 
-QStringList cells(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
 TEST(MainWindow, InitialGridContents)
 {
     WindowFixture w;
     TForm1 &f = *w.form;
-    const std::vector<QStringList> line1{cells({"    Položka", "   Staničení", "          n"}),
-                                         cells({"          1", "0", "1"}), cells({"          2", "1", "1"})};
+    const std::vector<QStringList> line1{texts({"    Položka", "   Staničení", "          n"}),
+                                         texts({"          1", "0", "1"}), texts({"          2", "1", "1"})};
     EXPECT_EQ(gridTexts(*f.StringGrid1), line1);
-    const std::vector<QStringList> line2{cells({"     Položka", " Vzd.od kraje", "          n"}),
-                                         cells({"          1", "0", "1"}), cells({"          2", "1", "1"})};
+    const std::vector<QStringList> line2{texts({"     Položka", " Vzd.od kraje", "          n"}),
+                                         texts({"          1", "0", "1"}), texts({"          2", "1", "1"})};
     EXPECT_EQ(gridTexts(*f.StringGrid2), line2);
-    const QStringList loadHeaders = cells({" Položka", "     x1", "     x2", "     y1", "     y2", " Zatížení", "Typ zat."});
+    const QStringList loadHeaders = texts({" Položka", "     x1", "     x2", "     y1", "     y2", " Zatížení", "Typ zat."});
     std::vector<QStringList> design{loadHeaders};
     std::vector<QStringList> assessment{loadHeaders};
     for (int r = 1; r <= 4; ++r) {
@@ -235,7 +227,7 @@ TEST(MainWindow, InitialGridContents)
     EXPECT_EQ(gridTexts(*f.StringGrid3), design);
     EXPECT_EQ(gridTexts(*f.StringGrid4), assessment);
     const std::vector<QStringList> effects{
-        cells({" Pol.", " Síla", "NyX+", "NyX -", "NyY+", "NyY -", " Účinnost", "   Zatížení", "  d", " Celkem"}),
+        texts({" Pol.", " Síla", "NyX+", "NyX -", "NyY+", "NyY -", " Účinnost", "   Zatížení", "  d", " Celkem"}),
         QStringList(10, QString())};
     EXPECT_EQ(gridTexts(*f.StringGrid5), effects);
     EXPECT_EQ(gridTexts(*f.StringGrid6), effects);

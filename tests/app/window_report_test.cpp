@@ -23,11 +23,6 @@
 
 namespace {
 
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 QString lines(std::initializer_list<const char *> items)
 {
     QString text;

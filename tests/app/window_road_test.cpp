@@ -27,7 +27,6 @@
 
 namespace {
 
-QString u8(const char *text) { return QString::fromUtf8(text); }
 
 const QChar comma = u',';
 QString general(double value) { return tragvel::generalText(value, comma); }
@@ -198,14 +197,6 @@ QStringList effectRow(int row, const Patch &p, const LoadCase &set)
             general(effect(p, i, set))};
 }
 
-QStringList rowOf(const StringGrid &grid, int row)
-{
-    QStringList cells;
-    for (int column = 0; column < grid.columnCount(); ++column)
-        cells << grid.cell(column, row);
-    return cells;
-}
-
 // A row of an effect table as the report prints it: fields of 10 characters, 3 decimals, the total
 // with 4.
 QString reportRow(int row, std::initializer_list<double> values, const QString &shares, double d, double total)
@@ -292,7 +283,7 @@ TEST_F(RoadTest, OneCalculationFromFilesToTheSavedProject)
     EXPECT_EQ(f.Label8->text(), path("deck.prc"));
     f.Button2->click();
     ASSERT_EQ(f.StringGrid2->rowCount(), 4);
-    EXPECT_EQ(rowOf(*f.StringGrid2, 2), (QStringList{u8("          2"), u8("2"), u8("0,375")}));
+    EXPECT_EQ(gridRow(*f.StringGrid2, 2), (QStringList{u8("          2"), u8("2"), u8("0,375")}));
     f.Button14->click();
     EXPECT_EQ(f.TransLineInvalid, 0);
     EXPECT_EQ(f.Label25->text(), u8("OK"));
@@ -307,8 +298,8 @@ TEST_F(RoadTest, OneCalculationFromFilesToTheSavedProject)
     f.Button4->click();
     ASSERT_EQ(f.StringGrid3->rowCount(), int(design.patches.size()) + 1);
     ASSERT_EQ(f.StringGrid4->rowCount(), int(assessment.patches.size()) + 1);
-    EXPECT_EQ(rowOf(*f.StringGrid3, 3), (QStringList{u8("       3"), u8("10"), u8("10"), u8("1"), u8("1"), u8("100"), u8("1")}));
-    EXPECT_EQ(rowOf(*f.StringGrid4, 3), (QStringList{u8("3"), u8("5"), u8("25"), u8("0"), u8("2"), u8("-1"), u8("3")}));
+    EXPECT_EQ(gridRow(*f.StringGrid3, 3), (QStringList{u8("       3"), u8("10"), u8("10"), u8("1"), u8("1"), u8("100"), u8("1")}));
+    EXPECT_EQ(gridRow(*f.StringGrid4, 3), (QStringList{u8("3"), u8("5"), u8("25"), u8("0"), u8("2"), u8("-1"), u8("3")}));
     f.Edit1->setText(general(design.xr));
     f.Edit2->setText(general(design.yr));
     f.Edit3->setText(general(assessment.xr));
@@ -339,7 +330,7 @@ TEST_F(RoadTest, OneCalculationFromFilesToTheSavedProject)
     for (const auto &[set, grid] : tables) {
         ASSERT_EQ(grid->rowCount(), int(set->patches.size()) + 1);
         for (int row = 1; row <= int(set->patches.size()); ++row)
-            EXPECT_EQ(rowOf(*grid, row), effectRow(row, set->patches[size_t(row - 1)], *set)) << "row " << row;
+            EXPECT_EQ(gridRow(*grid, row), effectRow(row, set->patches[size_t(row - 1)], *set)) << "row " << row;
     }
 
     const Sums d = sumsOf(design);

@@ -32,7 +32,6 @@
 
 namespace {
 
-QString u8(const char *text) { return QString::fromUtf8(text); }
 
 constexpr int steps = 10000;
 constexpr std::uint32_t seed = 20240611u;

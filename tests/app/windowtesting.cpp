@@ -56,3 +56,24 @@ void selectFile(FileListBox &files, const QString &path)
     files.setDirectory(info.absolutePath());
     files.selectFile(info.fileName());
 }
+
+QStringList gridRow(const StringGrid &grid, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < grid.columnCount(); ++column)
+        cells << grid.cell(column, row);
+    return cells;
+}
+
+QString u8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QStringList texts(std::initializer_list<const char *> items)
+{
+    QStringList list;
+    for (const char *item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}

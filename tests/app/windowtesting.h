@@ -4,6 +4,9 @@
 #include "scripteddialogs.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <initializer_list>
 
 #include <memory>
 
@@ -25,6 +28,13 @@ void commitCellEdit(StringGrid &grid, int column, int row, const QString &text);
 
 // Opens the directory in the file list and selects the file there, as a click does.
 void selectFile(FileListBox &files, const QString &path);
+
+// The texts of one grid row, column 0 first.
+QStringList gridRow(const StringGrid &grid, int row);
+
+// UTF-8 literals as texts.
+QString u8(const char *text);
+QStringList texts(std::initializer_list<const char *> items);
 
 // The QApplication every window test needs; created once with the program's locale.
 void ensureApplication();
