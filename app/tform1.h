@@ -129,6 +129,9 @@ public:
     // ---- tab 4: load effects ----
     void Button18Click();
     void Button23Click();
+    // The integrals of both influence lines (StringGrid1, StringGrid2 as they stand) over a patch
+    // already shifted by its set's reference point. Changes nothing on the window.
+    tragvel::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
 
     // ---- tab 5: load capacity ----
     void Button25Click();
@@ -156,23 +159,6 @@ public:
     void Button45Click();
     void Button46Click();
     void Button47Click();
-
-    // ---- influence section ----
-    // ---- end of influence section ----
-
-    // ---- loads section ----
-    // ---- end of loads section ----
-
-    // ---- effects section ----
-    // The integrals of both influence lines (StringGrid1, StringGrid2 as they stand) over a patch
-    // already shifted by its set's reference point. Changes nothing on the window.
-    tragvel::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
-    // ---- end of effects section ----
-
-    // ---- capacity section ----
-    // ---- end of capacity section ----
-
-    // ---- report section ----
     // The section writers append one section each to RichEdit1; the first six refuse with their
     // message, appending nothing, while their input is not checked or not current.
     void PrCaraPodSmer();
@@ -187,7 +173,6 @@ public:
     void SaveText();
     // The pictures of the checked inputs as <directory>/<Edit17>-1.jpg .. -6.jpg.
     void SavePict();
-    // ---- end of report section ----
 
 private:
     void buildInfluenceTab(int tab);
