@@ -1,10 +1,10 @@
 // Tab 6: the report document, its formatting, the report sections and the project output.
 
 #include "app/filebrowser.h"
+#include "app/fontsizebox.h"
 #include "app/tform1.h"
 #include "app/widgetfactory.h"
 
-#include <QSpinBox>
 #include <QTextEdit>
 
 void TForm1::buildDocumentTab()
@@ -22,9 +22,7 @@ void TForm1::buildDocumentTab()
     const int x = 664;
     Label142 = makeLabel(page, QStringLiteral("Label142"), QStringLiteral("Formátování vybraného textu :"), x, 4);
     Label137 = makeLabel(page, QStringLiteral("Label137"), QStringLiteral("Velikost písma :"), x, 30);
-    SpinEdit1 = placed(new QSpinBox(page), QStringLiteral("SpinEdit1"), QRect(x + 110, 26, 56, 24));
-    SpinEdit1->setRange(8, 20);
-    SpinEdit1->setValue(8);
+    SpinEdit1 = placed(new FontSizeBox(page), QStringLiteral("SpinEdit1"), QRect(x + 110, 26, 56, 24));
     Button43 = makeButton(page, QStringLiteral("Button43"), QStringLiteral("Nastavit"), QRect(x + 172, 25, 90, 26));
     Button44 = makeButton(page, QStringLiteral("Button44"), QStringLiteral("Normálně"), QRect(x, 56, 82, 26));
     Button47 = makeButton(page, QStringLiteral("Button47"), QStringLiteral("Tučně"), QRect(x + 86, 56, 82, 26));

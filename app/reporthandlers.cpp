@@ -2,6 +2,7 @@
 
 #include "app/documentadapter.h"
 #include "app/filebrowser.h"
+#include "app/fontsizebox.h"
 #include "app/gridcells.h"
 #include "app/picturebox.h"
 #include "app/tform1.h"
@@ -209,7 +210,7 @@ void TForm1::Button42Click()
 void TForm1::Button43Click()
 {
     RichEditDocument document(*RichEdit1, reportDpi(*this));
-    document.setCurrentPointSize(tragvel::pointsFromPixels(SpinEdit1->value(), reportDpi(*this)));
+    document.setCurrentPointSize(tragvel::pointsFromPixels(SpinEdit1->fontSize(), reportDpi(*this)));
 }
 
 // "Normálně": strikeout keeps its state.

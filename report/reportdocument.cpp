@@ -43,10 +43,11 @@ double pointSizeOf(const QTextCharFormat &format, const QFont &defaultFont, doub
     if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
         return format.fontPointSize();
     if (format.hasProperty(QTextFormat::FontPixelSize) && format.intProperty(QTextFormat::FontPixelSize) > 0)
-        return format.intProperty(QTextFormat::FontPixelSize) * 72.0 / verticalDpi;
+        return pointsFromPixels(format.intProperty(QTextFormat::FontPixelSize), verticalDpi);
     if (defaultFont.pointSizeF() > 0)
         return defaultFont.pointSizeF();
-    return defaultFont.pixelSize() * 72.0 / verticalDpi;
+    // Heights in pixels are kept as whole points, as the document stores them.
+    return pointsFromPixels(defaultFont.pixelSize(), verticalDpi);
 }
 
 void appendLineAtEnd(QTextCursor &caret, const QString &text)

@@ -1,6 +1,7 @@
 #include "windowtesting.h"
 
 #include "app/filebrowser.h"
+#include "app/fontsizebox.h"
 #include "app/picturebox.h"
 #include "app/stringgrid.h"
 #include "common/errors.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>

@@ -1,4 +1,6 @@
 #include "windowtesting.h"
+
+#include "app/fontsizebox.h"
 #include "qtprinters.h"
 
 #include "app/filebrowser.h"
@@ -10,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -180,6 +181,37 @@ TEST_P(FontSizeTest, NastavitSetsThePixelHeightAsPoints)
 }
 
 INSTANTIATE_TEST_SUITE_P(Report, FontSizeTest, ::testing::Values(SizeCase{20, 15}, SizeCase{8, 6}, SizeCase{12, 9}));
+
+TEST_F(ReportWindowTest, FontSizeBoxTakesWhatIsTyped)
+{
+    auto *text = w.form->SpinEdit1->findChild<QLineEdit *>();
+    ASSERT_NE(text, nullptr);
+    const struct
+    {
+        const char *typed;
+        int points;
+    } cases[] = {{"16", 12}, {"3", 6}, {"25", 15}, {"abc", 6}, {"", 6}, {"12", 9}};
+    for (const auto &c : cases) {
+        w.form->SpinEdit1->setValue(20);
+        text->setText(QString::fromUtf8(c.typed));
+        w.form->RichEdit1->clear();
+        w.form->Button43->click();
+        w.form->RichEdit1->insertPlainText(QStringLiteral("x"));
+        EXPECT_EQ(formatOfLine(*w.form->RichEdit1, 0).fontPointSize(), c.points) << c.typed;
+    }
+    // Leaving the box brings what was typed to a size in range.
+    text->setText(QStringLiteral("3"));
+    w.form->SpinEdit1->interpretText();
+    QString typed = text->text();
+    w.form->SpinEdit1->fixup(typed);
+    EXPECT_EQ(typed, QStringLiteral("8"));
+    typed = QStringLiteral("abc");
+    w.form->SpinEdit1->fixup(typed);
+    EXPECT_EQ(typed, QStringLiteral("8"));
+    typed = QStringLiteral("99");
+    w.form->SpinEdit1->fixup(typed);
+    EXPECT_EQ(typed, QStringLiteral("20"));
+}
 
 // Puts "abcdef" into the editor with the given format and selects "bcd".
 void selectMiddle(QTextEdit &editor, const QTextCharFormat &format)

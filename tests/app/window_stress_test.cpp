@@ -3,6 +3,8 @@
 // over checked inputs, tables stay within their limits, pictures keep their sizes, and every message
 // shown is one the program knows.
 #include "windowtesting.h"
+
+#include "app/fontsizebox.h"
 #include "qtprinters.h"
 #include "testfiles.h"
 
@@ -16,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>

@@ -64,14 +64,22 @@ TEST(RtfWriterTest, TypedControlWordsStayText)
 
 TEST(RtfWriterTest, PixelSizedDefaultFontIsConvertedAtTheDpi)
 {
-    QTextDocument document;
-    QFont font(QStringLiteral("Courier New"));
-    font.setPixelSize(11);
-    document.setDefaultFont(font);
-    tragvel::TextDocumentReport report(document, 96.0);
-    report.appendLine(QStringLiteral("a"));
-    // 11 px at 96 dpi are 8,25 pt: 16,5 half-points round to 17.
-    EXPECT_EQ(tragvel::rtfBytes(document, 96.0).toStdString(), QByteArray(kHeader + "\\fs17 a\\par\r\n}").toStdString());
+    // 11 px are 8,25 pt at 96 dpi and 6,6 pt at 120 dpi, kept as whole points: 8 and 7.
+    const struct
+    {
+        double dpi;
+        const char *size;
+    } cases[] = {{96.0, "\\fs16"}, {120.0, "\\fs14"}};
+    for (const auto &c : cases) {
+        QTextDocument document;
+        QFont font(QStringLiteral("Courier New"));
+        font.setPixelSize(11);
+        document.setDefaultFont(font);
+        tragvel::TextDocumentReport report(document, c.dpi);
+        report.appendLine(QStringLiteral("a"));
+        EXPECT_EQ(tragvel::rtfBytes(document, c.dpi).toStdString(),
+                  QByteArray(kHeader + c.size + " a\\par\r\n}").toStdString());
+    }
 }
 
 // The table against the C library's own converter, byte for byte.
