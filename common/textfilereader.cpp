@@ -42,8 +42,12 @@ qsizetype validPrefixLength(QByteArrayView token)
         return i;
     if (i < n && token[i] == '.') {
         ++i;
+        const qsizetype fractionStart = i;
         while (i < n && isDigit(token[i]))
             ++i;
+        // A point must be followed by digits: what comes next is the first invalid character.
+        if (i == fractionStart)
+            return i;
     }
     if (i < n && (token[i] == 'E' || token[i] == 'e')) {
         ++i;

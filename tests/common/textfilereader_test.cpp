@@ -19,7 +19,7 @@ TEST(TextFileReader, ReadsNumbersInPointNotation)
         {"12.5", true, 12.5}, {"-0.25", true, -0.25}, {"+3", true, 3}, {"1E3", true, 1000}, {"2e-1", true, 0.2},
         {"1,5", false, 1}, {"-0,5", false, 0}, {"2.5x", false, 25}, {"x", false, 0}, {"-", false, 0},
         {"1E999", false, 1999}, {"nan", false, 0}, {"inf", false, 0}, {"5.", false, 5}, {".5", false, 0},
-        {"1E", false, 1},
+        {"1E", false, 1}, {"1.e5", false, 1}, {"2.x7", false, 2}, {"1Ex5", false, 1}, {"12.5e+x3", false, 125},
     };
     for (const TokenCase &c : cases) {
         TextFileReader reader(QByteArray(c.token));
