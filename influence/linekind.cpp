@@ -42,31 +42,6 @@ const LineKind &transverseLine()
 
 namespace lineTexts {
 
-QString newTableCaption()
-{
-    return QStringLiteral("Zadání počtu řádků nové tabulky");
-}
-
-QString newTableDefault()
-{
-    return QStringLiteral("2");
-}
-
-QString notWholeNumber()
-{
-    return QStringLiteral("Chyba#06 : Chybný vstup - očekává se celé číslo !!!");
-}
-
-QString notPositive()
-{
-    return QStringLiteral("Chyba#09 : Počet řádků musí být kladný !!!");
-}
-
-QString invalidFileNumber()
-{
-    return QStringLiteral("Chyba#01 : Chybný vstup ze souboru - očekává se reálné číslo!!!");
-}
-
 QString tooManyColumns()
 {
     return QStringLiteral("Chyba#12 : Chyba vstupního souboru - Překročen počet sloupců tabulky př.čáry (2)!");
@@ -75,11 +50,6 @@ QString tooManyColumns()
 QString notNumber()
 {
     return QStringLiteral("Chyba#16 - Chybný vstup, očekává se číslo !!!");
-}
-
-QString noFileChosen()
-{
-    return QStringLiteral("Je třeba vybrat pracovní soubor !!!");
 }
 
 QString areaWarning(const QString &areaText, QChar decimalSeparator)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/tabletexts.h"
+
 #include <QString>
 
 namespace tragvel {
@@ -27,14 +29,14 @@ const LineKind &transverseLine();
 
 // Texts shared by both tabs.
 namespace lineTexts {
-QString newTableCaption();
-QString newTableDefault();
-QString notWholeNumber();   // Chyba#06
-QString notPositive();      // Chyba#09 of the new-table command
-QString invalidFileNumber(); // Chyba#01
+using tableTexts::newTableCaption;
+using tableTexts::newTableDefault;
+using tableTexts::notWholeNumber;
+using tableTexts::rowCountNotPositive;
+using tableTexts::invalidFileNumber;
 QString tooManyColumns();   // Chyba#12
 QString notNumber();        // Chyba#16 of the checks
-QString noFileChosen();
+using tableTexts::noFileChosen;
 QString areaWarning(const QString &areaText, QChar decimalSeparator);
 } // namespace lineTexts
 

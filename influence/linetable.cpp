@@ -1,6 +1,7 @@
 #include "influence/linetable.h"
 
 #include "common/numbertext.h"
+#include "common/tablecommands.h"
 #include "influence/prcfile.h"
 
 #include <algorithm>
@@ -31,19 +32,11 @@ void setRowCount(CellTable &table, int rows)
 TableCommandResult newLineTable(CellTable &table, const QString &answer, const LineKind &kind)
 {
     TableCommandResult result;
-    std::optional<int> rows = parseWhole(answer);
-    if (!rows) {
-        result.messages.append(lineTexts::notWholeNumber());
-        rows = 1;
-    }
-    if (*rows <= 0) {
-        result.messages.append(lineTexts::notPositive());
+    const NewTableRows answered = newTableRows(answer, kind.maxPoints, kind.tooManyRows);
+    result.messages = answered.messages;
+    if (!answered.rows)
         return result;
-    }
-    if (*rows > kind.maxPoints) {
-        result.messages.append(kind.tooManyRows);
-        return result;
-    }
+    const std::optional<int> rows = answered.rows;
     setRowCount(table, *rows + 1);
     for (int row = 1; row <= *rows; ++row) {
         table.setCell(0, row, QString::number(row));

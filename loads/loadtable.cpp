@@ -1,6 +1,7 @@
 #include "loads/loadtable.h"
 
 #include "common/numbertext.h"
+#include "common/tablecommands.h"
 #include "loads/loadtexts.h"
 
 namespace tragvel {
@@ -47,20 +48,11 @@ void setLoadRowCount(CellTable &table, int loadRows)
 NewTableOutcome newLoadTable(const CellTable &current, const QString &answer)
 {
     NewTableOutcome outcome;
-    int count = 1;
-    if (const std::optional<int> whole = parseWhole(answer))
-        count = *whole;
-    else
-        outcome.messages << loadtexts::notWholeNumber();
-
-    if (count < 1) {
-        outcome.messages << loadtexts::rowCountNotPositive();
+    const NewTableRows answered = newTableRows(answer, maxLoadRows, loadtexts::tooManyRows());
+    outcome.messages = answered.messages;
+    if (!answered.rows)
         return outcome;
-    }
-    if (count > maxLoadRows) {
-        outcome.messages << loadtexts::tooManyRows();
-        return outcome;
-    }
+    const int count = *answered.rows;
 
     CellTable table = current;
     if (table.rows.empty())

@@ -1,24 +1,26 @@
 #pragma once
 
+#include "common/tabletexts.h"
+
 #include <QString>
 
 // The user-visible texts of the load tables, their files and their check.
 namespace tragvel::loadtexts {
 
-inline QString noFileChosen() { return QStringLiteral("Je třeba vybrat pracovní soubor !!!"); }
+using tableTexts::noFileChosen;
 
 // Reading a load file.
-inline QString badFileNumber() { return QStringLiteral("Chyba#01 : Chybný vstup ze souboru - očekává se reálné číslo!!!"); }
+using tableTexts::invalidFileNumber;
 inline QString tooManyColumns() { return QStringLiteral("Chyba#10 : Chyba vstupního souboru - Překročen počet sloupců tabulky zatížení (5)!"); }
 inline QString tooManyLines() { return QStringLiteral("Chyba#11 : Chyba vstupního souboru - Překročen počet řádků tabulky zatížení (100) !!!"); }
 
 // New table and add row.
-inline QString newTableCaption() { return QStringLiteral("Zadání počtu řádků nové tabulky"); }
+using tableTexts::newTableCaption;
 inline QString newTablePrompt() { return QStringLiteral("Zadejte počet řádků nové tabulky - max.100 :"); }
-inline QString newTableDefault() { return QStringLiteral("2"); }
-inline QString notWholeNumber() { return QStringLiteral("Chyba#06 : Chybný vstup - očekává se celé číslo !!!"); }
+using tableTexts::newTableDefault;
+using tableTexts::notWholeNumber;
 inline QString tooManyRows() { return QStringLiteral("Chyba#07 : Překročen maximální počet řádků (100) !!!"); }
-inline QString rowCountNotPositive() { return QStringLiteral("Chyba#09 : Počet řádků musí být kladný !!!"); }
+using tableTexts::rowCountNotPositive;
 
 // The check.
 inline QString referencePointNotNumber() { return QStringLiteral("Chyba#17 - Chybný vstup při zadání referenčního bodu, očekává se číslo !!!"); }

@@ -24,7 +24,7 @@ LoadFileContents readLoadFile(const QByteArray &bytes, const LoadSet &set)
         while (!reader.atLineEnd() && !reader.atEnd() && row.cells.size() < valuesPerLine) {
             const TextFileReader::Number number = reader.readNumber();
             if (!number.valid)
-                contents.messages << loadtexts::badFileNumber();
+                contents.messages << loadtexts::invalidFileNumber();
             row.cells << generalText(number.value, separator);
         }
         if (row.cells.size() == valuesPerLine && !reader.restOfLineIsBlank())

@@ -137,7 +137,7 @@ TEST_F(WindowLoads, LoadFillsTheTableWithEachSetsRowLabels)
     const QString path = file("patches.zat", "1 5 0 2 10 1\r\n0.5 2.25 0 1 7.5 0 9\r\n3,5 3 0 0 -20 3\r\n");
     selectFile(*form.FileListBox3, path);
     form.Button3->click();
-    EXPECT_EQ(w.dialogs.messages, (QStringList{tooManyColumns(), badFileNumber()}));
+    EXPECT_EQ(w.dialogs.messages, (QStringList{tooManyColumns(), invalidFileNumber()}));
     ASSERT_EQ(form.StringGrid3->rowCount(), 4);
     EXPECT_EQ(gridRow(*form.StringGrid3, 1), texts({"       1", "1", "5", "0", "2", "10", "1"}));
     EXPECT_EQ(gridRow(*form.StringGrid3, 2), texts({"       2", "0,5", "2,25", "0", "1", "7,5", "0"}));

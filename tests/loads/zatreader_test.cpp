@@ -156,7 +156,7 @@ TEST_P(ZatReaderBadValue, ShowsChyba01AndTakesThePartialValue)
 {
     QStringList messages;
     const CellTable t = loaded(QByteArray(GetParam().token) + " 5 0 2 10 1\r\n", &messages);
-    EXPECT_EQ(messages, QStringList{loadtexts::badFileNumber()});
+    EXPECT_EQ(messages, QStringList{loadtexts::invalidFileNumber()});
     ASSERT_EQ(t.rowCount(), 2);
     EXPECT_EQ(t.rows[1], cells("       1", {GetParam().cell, "5", "0", "2", "10", "1"}));
 }
@@ -171,8 +171,8 @@ TEST(ZatReader, MessagesComeInTheOrderTheyArise)
 {
     QStringList messages;
     loaded("x 2 y 0 10 1 9\r\n1 2 0 0 10 z\r\n", &messages);
-    EXPECT_EQ(messages, (QStringList{loadtexts::badFileNumber(), loadtexts::badFileNumber(),
-                                     loadtexts::tooManyColumns(), loadtexts::badFileNumber()}));
+    EXPECT_EQ(messages, (QStringList{loadtexts::invalidFileNumber(), loadtexts::invalidFileNumber(),
+                                     loadtexts::tooManyColumns(), loadtexts::invalidFileNumber()}));
 }
 
 TEST(ZatReader, TrailingBlanksAtTheEndOfTheFileReadAsZero)
