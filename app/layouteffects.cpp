@@ -100,29 +100,42 @@ void TForm1::buildEffectsTab()
     StringGrid5 = makeEffectGrid(page, 5, left, 260);
     StringGrid6 = makeEffectGrid(page, 6, right, 260);
 
-    const int rows = 490;
+    // The five result rows of each half: caption, value and unit labels numbered from `first`.
+    struct ResultSlot
+    {
+        int designFirst;
+        int assessFirst;
+        const char *caption;
+    };
+    const ResultSlot resultRows[] = {
+        {89, 95, "Účinek zatížení stálého :"},
+        {48, 52, "Účinek ost.nahod.zatížení :"},
+        {92, 98, "Účinek zatížení vozidly :"},
+        {111, 114, "Účinek st.zat. s odlehčením :"},
+        {101, 104, "Celkový účinek zatížení :"},
+    };
+    QLabel **members[] = {
+        &Label89, &Label90, &Label91, &Label48, &Label49, &Label50, &Label92, &Label93, &Label94,
+        &Label111, &Label112, &Label113, &Label101, &Label102, &Label103,
+        &Label95, &Label96, &Label97, &Label52, &Label53, &Label54, &Label98, &Label99, &Label100,
+        &Label114, &Label115, &Label116, &Label104, &Label105, &Label106,
+    };
+    const int top = 490;
     const int step = 24;
-    ResultRow r = makeResultRow(page, 89, QStringLiteral("Účinek zatížení stálého :"), left, rows);
-    Label89 = r.caption; Label90 = r.value; Label91 = r.unit;
-    r = makeResultRow(page, 48, QStringLiteral("Účinek ost.nahod.zatížení :"), left, rows + step);
-    Label48 = r.caption; Label49 = r.value; Label50 = r.unit;
-    r = makeResultRow(page, 92, QStringLiteral("Účinek zatížení vozidly :"), left, rows + 2 * step);
-    Label92 = r.caption; Label93 = r.value; Label94 = r.unit;
-    r = makeResultRow(page, 111, QStringLiteral("Účinek st.zat. s odlehčením :"), left, rows + 3 * step);
-    Label111 = r.caption; Label112 = r.value; Label113 = r.unit;
-    Bevel8 = makeBevel(page, QStringLiteral("Bevel8"), QRect(left, rows + 4 * step + 2, 470, 2));
-    r = makeResultRow(page, 101, QStringLiteral("Celkový účinek zatížení :"), left, rows + 4 * step + 10);
-    Label101 = r.caption; Label102 = r.value; Label103 = r.unit;
-
-    r = makeResultRow(page, 95, QStringLiteral("Účinek zatížení stálého :"), right, rows);
-    Label95 = r.caption; Label96 = r.value; Label97 = r.unit;
-    r = makeResultRow(page, 52, QStringLiteral("Účinek ost.nahod.zatížení :"), right, rows + step);
-    Label52 = r.caption; Label53 = r.value; Label54 = r.unit;
-    r = makeResultRow(page, 98, QStringLiteral("Účinek zatížení vozidly :"), right, rows + 2 * step);
-    Label98 = r.caption; Label99 = r.value; Label100 = r.unit;
-    r = makeResultRow(page, 114, QStringLiteral("Účinek st.zat. s odlehčením :"), right, rows + 3 * step);
-    Label114 = r.caption; Label115 = r.value; Label116 = r.unit;
-    Bevel9 = makeBevel(page, QStringLiteral("Bevel9"), QRect(right, rows + 4 * step + 2, 470, 2));
-    r = makeResultRow(page, 104, QStringLiteral("Celkový účinek zatížení :"), right, rows + 4 * step + 10);
-    Label104 = r.caption; Label105 = r.value; Label106 = r.unit;
+    int member = 0;
+    for (const bool design : {true, false}) {
+        const int x = design ? left : right;
+        for (int i = 0; i < 5; ++i) {
+            // The total stands below a rule.
+            const int y = top + i * step + (i == 4 ? 10 : 0);
+            const ResultSlot &slot = resultRows[i];
+            const ResultRow row = makeResultRow(page, design ? slot.designFirst : slot.assessFirst,
+                                                QString::fromUtf8(slot.caption), x, y);
+            *members[member++] = row.caption;
+            *members[member++] = row.value;
+            *members[member++] = row.unit;
+        }
+    }
+    Bevel8 = makeBevel(page, QStringLiteral("Bevel8"), QRect(left, top + 4 * step + 2, 470, 2));
+    Bevel9 = makeBevel(page, QStringLiteral("Bevel9"), QRect(right, top + 4 * step + 2, 470, 2));
 }
