@@ -17,8 +17,7 @@ void evaluate(TForm1 &form, const QLineEdit &first, QLabel &result)
                                          form.Edit14->text(), form.Edit15->text(), form.Edit9->text(),
                                          form.Edit10->text()};
     const tragvel::CapacityOutcome outcome = tragvel::evaluateCapacity(inputs, tragvel::programDecimalSeparator());
-    for (const QString &message : outcome.messages)
-        form.dialogs().showMessage(message);
+    form.showMessages(outcome.messages);
     if (outcome.result)
         result.setText(*outcome.result);
 }

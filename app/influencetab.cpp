@@ -18,12 +18,6 @@
 
 namespace {
 
-void showMessages(TForm1 &form, const QStringList &messages)
-{
-    for (const QString &message : messages)
-        form.dialogs().showMessage(message);
-}
-
 void setLineState(TForm1 &form, const InfluenceTab &tab, bool checked)
 {
     form.*tab.flag = checked ? 0 : 1;
@@ -39,7 +33,7 @@ void runTableCommand(TForm1 &form, const InfluenceTab &tab, Command command)
 {
     tragvel::CellTable table = readCells(*tab.grid);
     const tragvel::TableCommandResult result = command(table);
-    showMessages(form, result.messages);
+    form.showMessages(result.messages);
     writeCells(*tab.grid, table);
     if (result.marksChanged)
         markLineChanged(form, tab);
@@ -78,7 +72,7 @@ void loadLineFile(TForm1 &form, const InfluenceTab &tab)
     tragvel::CellTable table = readCells(*tab.grid);
     tragvel::applyPrc(table, result);
     writeCells(*tab.grid, table);
-    showMessages(form, result.messages);
+    form.showMessages(result.messages);
     markLineChanged(form, tab);
 }
 
@@ -116,7 +110,7 @@ void checkLineCommand(TForm1 &form, const InfluenceTab &tab)
 {
     const tragvel::LineCheckOutcome outcome
         = tragvel::checkLine(readCells(*tab.grid), tab.kind, tragvel::programDecimalSeparator());
-    showMessages(form, outcome.messages);
+    form.showMessages(outcome.messages);
     if (outcome.numbersPresent) {
         QImage picture = tab.picture->hasPicture()
             ? tab.picture->image()

@@ -54,12 +54,6 @@ void markChanged(const LoadTab &tab)
     tab.checkMark.setText(QStringLiteral("X"));
 }
 
-void showAll(TForm1 &form, const QStringList &messages)
-{
-    for (const QString &message : messages)
-        form.dialogs().showMessage(message);
-}
-
 void loadFromFile(TForm1 &form, const LoadTab &tab)
 {
     const QString path = form.FileListBox3->fileName();
@@ -73,7 +67,7 @@ void loadFromFile(TForm1 &form, const LoadTab &tab)
     tragvel::CellTable table = readCells(tab.grid);
     tragvel::applyLoadFile(table, contents);
     writeCells(tab.grid, table);
-    showAll(form, contents.messages);
+    form.showMessages(contents.messages);
     markChanged(tab);
 }
 
@@ -82,7 +76,7 @@ void newTable(TForm1 &form, const LoadTab &tab)
     using namespace tragvel::loadtexts;
     const QString answer = form.dialogs().inputBox(newTableCaption(), newTablePrompt(), newTableDefault());
     const tragvel::NewTableOutcome outcome = tragvel::newLoadTable(readCells(tab.grid), answer);
-    showAll(form, outcome.messages);
+    form.showMessages(outcome.messages);
     if (!outcome.table)
         return;
     writeCells(tab.grid, *outcome.table);
@@ -95,7 +89,7 @@ void addRow(TForm1 &form, const LoadTab &tab)
     const QStringList messages = tragvel::addLoadRow(table);
     if (messages.isEmpty())
         writeCells(tab.grid, table);
-    showAll(form, messages);
+    form.showMessages(messages);
     markChanged(tab);
 }
 
@@ -114,7 +108,7 @@ void checkAndDraw(TForm1 &form, const LoadTab &tab)
     const tragvel::LoadCheckResult check =
         tragvel::checkLoads(readCells(tab.grid), tab.referenceX.text(), tab.referenceY.text());
     if (!check.passed()) {
-        showAll(form, check.messages);
+        form.showMessages(check.messages);
         tab.checkMark.setText(QStringLiteral("X"));
         tab.loadsInvalid = 1;
         tab.effectsInvalid = 1;

@@ -78,6 +78,12 @@ void TForm1::runGuarded(const std::function<void()> &handler)
     }
 }
 
+void TForm1::showMessages(const QStringList &messages)
+{
+    for (const QString &message : messages)
+        m_dialogs.showMessage(message);
+}
+
 void TForm1::connectHandlers()
 {
     const std::pair<QPushButton *, void (TForm1::*)()> clicks[] = {

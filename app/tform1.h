@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -36,6 +37,8 @@ public:
     ~TForm1() override;
 
     tragvel::UserDialogs &dialogs() { return m_dialogs; }
+    // Shows the messages of a command one after another, in order.
+    void showMessages(const QStringList &messages);
 
     // Runs a handler so that no exception leaves it: failures nobody expected are shown in the
     // standard error box and the window stays usable.
