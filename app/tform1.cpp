@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -25,8 +27,10 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     font.setPixelSize(15);
     central->setFont(font);
     setCentralWidget(central);
-    // Outer size 1024 x 751 of a window with the usual frame and caption.
-    setFixedSize(1016, 724);
+    buildMenus();
+    // Outer size 1024 x 751 of a window with the usual frame and caption, taller by the menu bar
+    // so that the client area below it keeps its size.
+    setFixedSize(1016, 724 + menuBar()->sizeHint().height());
     move(197, 122);
 
     PageControl1 = new QTabWidget(central);
@@ -64,6 +68,20 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::buildMenus()
+{
+    // No mnemonics: Alt+letter belongs to the buttons of the tabs.
+    const auto addMenu = [this](const char *name, const QString &title) {
+        QMenu *menu = menuBar()->addMenu(title);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    menuProject = addMenu("menuProject", QStringLiteral("Projekt"));
+    menuEdit = addMenu("menuEdit", QStringLiteral("Úpravy"));
+    menuTools = addMenu("menuTools", QStringLiteral("Nástroje"));
+}
 
 void TForm1::runGuarded(const std::function<void()> &handler)
 {

@@ -13,6 +13,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
@@ -53,6 +54,8 @@ public:
     uint8_t AssessEffectsInvalid = 1;
 
     // ---- controls, named as everywhere in the program ----
+    // The menu bar above the page control: the project, editing and tools commands.
+    QMenu *menuProject = nullptr, *menuEdit = nullptr, *menuTools = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr, *TabSheet4 = nullptr, *TabSheet5 = nullptr, *TabSheet6 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
@@ -178,6 +181,7 @@ public:
     void SavePict();
 
 private:
+    void buildMenus();
     void buildInfluenceTab(int tab);
     void buildLoadsTab();
     void buildEffectsTab();
