@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/filebrowser.h"
+#include "app/generatorcommands.h"
 #include "app/picturebox.h"
 #include "app/stringgrid.h"
 
@@ -81,6 +82,7 @@ void TForm1::buildMenus()
     menuProject = addMenu("menuProject", QStringLiteral("Projekt"));
     menuEdit = addMenu("menuEdit", QStringLiteral("Úpravy"));
     menuTools = addMenu("menuTools", QStringLiteral("Nástroje"));
+    addGeneratorActions(*this);
 }
 
 void TForm1::runGuarded(const std::function<void()> &handler)
