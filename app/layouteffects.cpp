@@ -95,6 +95,9 @@ void TForm1::buildEffectsTab()
     Label47 = makeHeading(page, QStringLiteral("Label47"), QStringLiteral("Zatížení pro posouzení objektu"), right, 208);
     Button18 = makeButton(page, QStringLiteral("Button18"), QStringLiteral("Výpočet účinků zatížení"), QRect(left + 240, 204, 200, 28));
     Button23 = makeButton(page, QStringLiteral("Button23"), QStringLiteral("Výpočet účinků zatížení"), QRect(right + 240, 204, 200, 28));
+    const QString worst = QStringLiteral("Nejnepříznivější poloha vozidla");
+    ButtonWorstDesign = makeButton(page, QStringLiteral("ButtonWorstDesign"), worst, QRect(left + 220, 234, 240, 24));
+    ButtonWorstAssessment = makeButton(page, QStringLiteral("ButtonWorstAssessment"), worst, QRect(right + 220, 234, 240, 24));
     Label51 = makeLabel(page, QStringLiteral("Label51"), QStringLiteral("Účinky dílčích částí zatížení :"), left, 240);
     Label55 = makeLabel(page, QStringLiteral("Label55"), QStringLiteral("Účinky dílčích částí zatížení :"), right, 240);
     StringGrid5 = makeEffectGrid(page, 5, left, 260);

@@ -123,6 +123,7 @@ void TForm1::connectHandlers()
         {Button40, &TForm1::Button40Click}, {Button41, &TForm1::Button41Click}, {Button42, &TForm1::Button42Click},
         {Button43, &TForm1::Button43Click}, {Button44, &TForm1::Button44Click}, {Button45, &TForm1::Button45Click},
         {Button46, &TForm1::Button46Click}, {Button47, &TForm1::Button47Click},
+        {ButtonWorstDesign, &TForm1::ButtonWorstDesignClick}, {ButtonWorstAssessment, &TForm1::ButtonWorstAssessmentClick},
     };
     for (const auto &[button, handler] : clicks)
         connect(button, &QPushButton::clicked, this, [this, handler = handler] { runGuarded([this, handler] { (this->*handler)(); }); });

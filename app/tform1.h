@@ -80,6 +80,7 @@ public:
     QPushButton *Button25 = nullptr, *Button26 = nullptr, *Button27 = nullptr, *Button28 = nullptr, *Button29 = nullptr, *Button30 = nullptr, *Button31 = nullptr, *Button32 = nullptr;
     QPushButton *Button33 = nullptr, *Button34 = nullptr, *Button35 = nullptr, *Button36 = nullptr, *Button37 = nullptr, *Button38 = nullptr, *Button39 = nullptr, *Button40 = nullptr;
     QPushButton *Button41 = nullptr, *Button42 = nullptr, *Button43 = nullptr, *Button44 = nullptr, *Button45 = nullptr, *Button46 = nullptr, *Button47 = nullptr;
+    QPushButton *ButtonWorstDesign = nullptr, *ButtonWorstAssessment = nullptr;
     QFrame *Bevel1 = nullptr, *Bevel2 = nullptr, *Bevel3 = nullptr, *Bevel4 = nullptr, *Bevel5 = nullptr, *Bevel6 = nullptr, *Bevel7 = nullptr, *Bevel8 = nullptr, *Bevel9 = nullptr, *Bevel10 = nullptr;
     StringGrid *StringGrid1 = nullptr, *StringGrid2 = nullptr, *StringGrid3 = nullptr,
                *StringGrid4 = nullptr, *StringGrid5 = nullptr, *StringGrid6 = nullptr;
@@ -135,6 +136,9 @@ public:
     // ---- tab 4: load effects ----
     void Button18Click();
     void Button23Click();
+    // The most unfavourable position of each set's vehicle (a dialog; "Použít" moves the vehicle).
+    void ButtonWorstDesignClick();
+    void ButtonWorstAssessmentClick();
     // The integrals of both influence lines (StringGrid1, StringGrid2 as they stand) over a patch
     // already shifted by its set's reference point. Changes nothing on the window.
     tragvel::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
