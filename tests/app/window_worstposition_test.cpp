@@ -33,7 +33,7 @@ protected:
     {
         TForm1 &f = *form;
         enterTable(*this, *f.Button7, *f.StringGrid1, {{"0", "0"}, {"6", "3"}, {"12", "0"}});
-        enterTable(*this, *f.Button10, *f.StringGrid2, {{"-5", "1"}, {"5", "1"}});
+        enterTable(*this, *f.Button10, *f.StringGrid2, {{"0", "1"}, {"10", "1"}});
         enterTable(*this, *f.Button15, *f.StringGrid3,
                    {{"0", "0", "0", "0", "100", axleType}, {"1", "3", "0", "0", "2", "0"}});
         f.Button5->click();
