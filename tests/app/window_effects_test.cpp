@@ -21,18 +21,7 @@ const QString chyba20 = u8("Chyba#20 - Chyba zadání/kontroly příčinkové č
 const QString chyba21 = u8("Chyba#21 - Chyba zadání/kontroly původního zatížení konstrukce !!!");
 const QString chyba22 = u8("Chyba#22 - Chyba zadání/kontroly nového zatížení konstrukce !!!");
 
-using Row = std::vector<const char *>;
 
-// Makes a new table of the rows through the new-table command and edits every cell.
-void enterTable(WindowFixture &w, QPushButton &newTable, StringGrid &grid, const std::vector<Row> &rows)
-{
-    w.dialogs.answerInput(QString::number(rows.size()));
-    newTable.click();
-    ASSERT_EQ(grid.rowCount(), int(rows.size()) + 1);
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t c = 0; c < rows[r].size(); ++c)
-            commitCellEdit(grid, int(c) + 1, int(r) + 1, u8(rows[r][c]));
-}
 
 // Lines checked: the midspan moment of a simply supported span of 10 and a unit transverse line.
 void checkLines(WindowFixture &w)

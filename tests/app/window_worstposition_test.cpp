@@ -12,17 +12,7 @@
 
 namespace {
 
-using Row = std::vector<const char *>;
 
-void enterTable(WindowFixture &w, QPushButton &newTable, StringGrid &grid, const std::vector<Row> &rows)
-{
-    w.dialogs.answerInput(QString::number(rows.size()));
-    newTable.click();
-    ASSERT_EQ(grid.rowCount(), int(rows.size()) + 1);
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t c = 0; c < rows[r].size(); ++c)
-            commitCellEdit(grid, int(c) + 1, int(r) + 1, u8(rows[r][c]));
-}
 
 class WorstPositionWindow : public ::testing::Test, public WindowFixture
 {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -76,4 +77,14 @@ QStringList texts(std::initializer_list<const char *> items)
     for (const char *item : items)
         list << QString::fromUtf8(item);
     return list;
+}
+
+void enterTable(WindowFixture &w, QPushButton &newTable, StringGrid &grid, const std::vector<Row> &rows)
+{
+    w.dialogs.answerInput(QString::number(rows.size()));
+    newTable.click();
+    ASSERT_EQ(grid.rowCount(), int(rows.size()) + 1);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            commitCellEdit(grid, int(c) + 1, int(r) + 1, u8(rows[r][c]));
 }

@@ -9,6 +9,9 @@
 #include <initializer_list>
 
 #include <memory>
+#include <vector>
+
+class QPushButton;
 
 class FileListBox;
 class StringGrid;
@@ -25,6 +28,9 @@ struct WindowFixture
 
 // Commits an edit of the cell through the grid's in-place editor, as the user does.
 void commitCellEdit(StringGrid &grid, int column, int row, const QString &text);
+// Makes a new table of the rows through the new-table command and edits every cell.
+using Row = std::vector<const char *>;
+void enterTable(WindowFixture &w, QPushButton &newTable, StringGrid &grid, const std::vector<Row> &rows);
 
 // Opens the directory in the file list and selects the file there, as a click does.
 void selectFile(FileListBox &files, const QString &path);
