@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 void QtUserDialogs::showMessage(const QString &text)
 {
@@ -55,4 +57,13 @@ std::optional<QString> QtUserDialogs::saveFileName(const tragvel::SaveDialogOpti
 void QtUserDialogs::showError(const QString &text)
 {
     QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}
+
+void QtUserDialogs::printPages(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, m_parent);
+    if (dialog.exec() == QDialog::Accepted)
+        paint(printer);
 }

@@ -16,6 +16,7 @@ public:
     QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;
     std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &options) override;
     void showError(const QString &text) override;
+    void printPages(const std::function<void(QPagedPaintDevice &)> &paint) override;
 
 private:
     QWidget *m_parent;

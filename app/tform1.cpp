@@ -2,6 +2,7 @@
 
 #include "app/filebrowser.h"
 #include "app/generatorcommands.h"
+#include "app/reportexport.h"
 #include "app/picturebox.h"
 #include "app/stringgrid.h"
 
@@ -82,6 +83,7 @@ void TForm1::buildMenus()
     menuProject = addMenu("menuProject", QStringLiteral("Projekt"));
     menuEdit = addMenu("menuEdit", QStringLiteral("Úpravy"));
     menuTools = addMenu("menuTools", QStringLiteral("Nástroje"));
+    addReportExportActions(*this);
     addGeneratorActions(*this);
 }
 

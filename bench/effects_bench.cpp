@@ -88,6 +88,7 @@ public:
     QString inputBox(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
     std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &) override { return std::nullopt; }
     void showError(const QString &) override {}
+    void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
 };
 
 void ensureApplication()

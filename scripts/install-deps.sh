@@ -10,7 +10,7 @@ packages=(
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   fonts-liberation2 fontconfig
   xvfb xauth hyperfine
-  libreoffice-writer-nogui
+  libreoffice-writer-nogui poppler-utils
 )
 
 missing=()

@@ -1,5 +1,8 @@
 #include "scripteddialogs.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 #include <gtest/gtest.h>
 
 void ScriptedDialogs::showMessage(const QString &text)
@@ -38,13 +41,35 @@ void ScriptedDialogs::showError(const QString &text)
     log << QStringLiteral("error: ") + text;
 }
 
+void ScriptedDialogs::printPages(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    ++printRequests;
+    log << QStringLiteral("print");
+    if (m_printAnswers.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return;
+    }
+    const bool confirm = m_printAnswers.front();
+    m_printAnswers.pop_front();
+    if (!confirm)
+        return;
+    printed.clear();
+    QBuffer buffer(&printed);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    paint(writer);
+}
+
 void ScriptedDialogs::clear()
 {
     messages.clear();
     errors.clear();
     inputPrompts.clear();
     saveRequests.clear();
+    printRequests = 0;
+    printed.clear();
     log.clear();
     m_inputAnswers.clear();
     m_saveAnswers.clear();
+    m_printAnswers.clear();
 }

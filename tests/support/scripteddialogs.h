@@ -2,6 +2,7 @@
 
 #include "common/userdialogs.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -18,15 +19,20 @@ public:
     QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;
     std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &options) override;
     void showError(const QString &text) override;
+    // A confirmed print paints the pages into a PDF kept in `printed`; a cancelled one paints nothing.
+    void printPages(const std::function<void(QPagedPaintDevice &)> &paint) override;
 
     // Queue answers. An input answer of std::nullopt means the user cancels the box.
     void answerInput(std::optional<QString> answer) { m_inputAnswers.push_back(std::move(answer)); }
     void answerSave(std::optional<QString> path) { m_saveAnswers.push_back(std::move(path)); }
+    void answerPrint(bool confirm) { m_printAnswers.push_back(confirm); }
 
     QStringList messages;            // texts of showMessage, in order
     QStringList errors;              // texts of showError, in order
     QStringList inputPrompts;        // "caption|prompt|default" of every input box
     std::vector<tragvel::SaveDialogOptions> saveRequests;
+    int printRequests = 0;
+    QByteArray printed;
 
     // Everything shown, in order: "message: ...", "error: ...".
     QStringList log;
@@ -36,4 +42,5 @@ public:
 private:
     std::deque<std::optional<QString>> m_inputAnswers;
     std::deque<std::optional<QString>> m_saveAnswers;
+    std::deque<bool> m_printAnswers;
 };
