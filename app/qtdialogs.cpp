@@ -11,7 +11,9 @@
 
 void QtUserDialogs::showMessage(const QString &text)
 {
-    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    // The message text alone: no icon beside it.
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, m_parent);
+    box.exec();
 }
 
 QString QtUserDialogs::inputBox(const QString &caption, const QString &prompt, const QString &defaultText)
@@ -43,6 +45,8 @@ std::optional<QString> QtUserDialogs::saveFileName(const tragvel::SaveDialogOpti
                        options.initialDirectory.isEmpty() ? QDir::currentPath() : options.initialDirectory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(qtNameFilters(options.filter));
+    // The filter reads as its description alone, without the mask Qt would append.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     QString suffix = options.defaultExtension;
     if (suffix.startsWith(u'.'))
         suffix.remove(0, 1);

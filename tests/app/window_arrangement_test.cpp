@@ -1,0 +1,168 @@
+// What a Czech user sees of the standard dialogs, and the arrangement of tabs 5 and 6.
+
+#include "windowtesting.h"
+
+#include "app/applicationsetup.h"
+#include "app/filebrowser.h"
+#include "app/fontsizebox.h"
+#include "app/qtdialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+struct SeenDialog
+{
+    QStringList buttons;
+    QStringList labels;
+    QStringList combos;
+    bool icon = false;
+};
+
+// Runs the blocking call and records the modal dialog it opens, then cancels that dialog.
+SeenDialog seeModal(const std::function<void()> &open)
+{
+    SeenDialog seen;
+    QTimer::singleShot(200, [&seen] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        for (const QPushButton *button : modal->findChildren<QPushButton *>())
+            seen.buttons << button->text();
+        for (const QLabel *label : modal->findChildren<QLabel *>())
+            seen.labels << label->text();
+        for (const QComboBox *combo : modal->findChildren<QComboBox *>())
+            seen.combos << combo->currentText();
+        if (const auto *box = qobject_cast<QMessageBox *>(modal))
+            seen.icon = box->icon() != QMessageBox::NoIcon;
+        static_cast<QDialog *>(modal)->reject();
+    });
+    open();
+    return seen;
+}
+
+TEST(StandardDialogs, SpeakCzechAndShowTheFilterAsWritten)
+{
+    WindowFixture w;
+    w.form->show();
+    QtUserDialogs dialogs(w.form.get());
+
+    const SeenDialog input = seeModal([&] { dialogs.inputBox(u8("Nová tabulka"), u8("Počet řádků :"), u8("10")); });
+    EXPECT_EQ(input.buttons, texts({"OK", "Zrušit"}));
+
+    const SeenDialog save = seeModal([&] {
+        dialogs.saveFileName({u8("Uložit"), u8("Textové soubory (.txt)|*.txt"), QStringLiteral(".txt"), QString()});
+    });
+    EXPECT_TRUE(save.buttons.contains(u8("&Uložit"))) << save.buttons.join(u'|').toStdString();
+    EXPECT_TRUE(save.buttons.contains(u8("Zrušit")));
+    EXPECT_TRUE(save.labels.contains(u8("Hledat v:"))) << save.labels.join(u'|').toStdString();
+    EXPECT_TRUE(save.combos.contains(u8("Textové soubory (.txt)"))) << save.combos.join(u'|').toStdString();
+
+    const SeenDialog message = seeModal([&] { dialogs.showMessage(u8("Chyba#06 - zkouška")); });
+    EXPECT_EQ(message.buttons, texts({"OK"}));
+    EXPECT_FALSE(message.icon);
+    EXPECT_TRUE(message.labels.contains(u8("Chyba#06 - zkouška")));
+}
+
+TEST(WindowPlace, MovesInsideASmallScreenOnly)
+{
+    const QSize window(1024, 770);
+    const struct
+    {
+        QRect available;
+        QPoint expected;
+    } cases[] = {
+        {QRect(0, 0, 1920, 1080), QPoint(197, 122)}, // fits where it is
+        {QRect(0, 0, 1024, 768), QPoint(0, 0)},      // larger than the screen: its top left shows
+        {QRect(0, 0, 1280, 1024), QPoint(197, 122)},
+        {QRect(0, 0, 1100, 900), QPoint(76, 122)},   // moved left just enough
+        {QRect(0, 28, 1280, 860), QPoint(197, 118)}, // a panel on top, short: moved up to fit
+        {QRect(1920, 0, 1280, 1024), QPoint(1920, 122)},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(fittedWindowPosition(c.available, window, QPoint(197, 122)), c.expected)
+            << c.available.width() << "x" << c.available.height();
+}
+
+class ArrangementWindow : public ::testing::Test, public WindowFixture
+{
+};
+
+TEST_F(ArrangementWindow, TabsFiveAndSixStandWhereStated)
+{
+    const TForm1 &f = *form;
+    const struct
+    {
+        const QWidget *widget;
+        QRect geometry;
+    } widgets[] = {
+        {f.Edit9, QRect(330, 39, 100, 24)},       {f.Edit10, QRect(700, 39, 100, 24)},
+        {f.Button25, QRect(40, 418, 140, 28)},    {f.Button30, QRect(40, 568, 140, 28)},
+        {f.RichEdit1, QRect(8, 32, 641, 641)},    {f.Button31, QRect(656, 232, 345, 25)},
+        {f.Button32, QRect(656, 264, 169, 25)},   {f.Button33, QRect(832, 264, 169, 25)},
+        {f.Button34, QRect(656, 296, 169, 25)},   {f.Button35, QRect(832, 296, 169, 25)},
+        {f.Button36, QRect(656, 328, 169, 25)},   {f.Button37, QRect(832, 328, 169, 25)},
+        {f.Button38, QRect(656, 360, 345, 25)},   {f.Button39, QRect(656, 392, 345, 25)},
+        {f.SpinEdit1, QRect(776, 78, 41, 22)},    {f.Button43, QRect(840, 78, 145, 25)},
+        {f.Button44, QRect(672, 120, 145, 25)},   {f.Button47, QRect(840, 120, 145, 25)},
+        {f.Button45, QRect(672, 152, 145, 25)},   {f.Button46, QRect(840, 152, 145, 25)},
+        {f.DirectoryListBox4, QRect(656, 504, 161, 145)}, {f.Edit17, QRect(832, 504, 169, 21)},
+        {f.Button40, QRect(832, 544, 169, 25)},   {f.Button41, QRect(832, 584, 169, 25)},
+        {f.Button42, QRect(831, 624, 170, 25)},
+    };
+    for (const auto &w : widgets)
+        EXPECT_EQ(w.widget->geometry(), w.geometry) << w.widget->objectName().toStdString();
+    const struct
+    {
+        const QWidget *widget;
+        QPoint place;
+    } labels[] = {
+        {f.Label36, QPoint(24, 42)},   {f.Label44, QPoint(500, 42)},  {f.Label134, QPoint(8, 6)},
+        {f.Label142, QPoint(656, 40)}, {f.Label137, QPoint(672, 80)}, {f.Label135, QPoint(656, 200)},
+        {f.Label136, QPoint(656, 448)}, {f.Label138, QPoint(832, 480)}, {f.DriveComboBox4, QPoint(656, 480)},
+    };
+    for (const auto &l : labels)
+        EXPECT_EQ(l.widget->pos(), l.place) << l.widget->objectName().toStdString();
+    EXPECT_EQ(f.DriveComboBox4->width(), 161);
+
+    const QFont heading = f.Label134->font();
+    EXPECT_TRUE(heading.bold() && heading.underline());
+    EXPECT_EQ(heading.pixelSize(), 16);
+    EXPECT_TRUE(f.Button31->font().bold());
+    EXPECT_TRUE(f.Button40->font().bold());
+    EXPECT_FALSE(f.Button41->font().bold());
+}
+
+TEST_F(ArrangementWindow, KeyboardOnTabFiveFollowsTheRows)
+{
+    const TForm1 &f = *form;
+    const QWidget *const expected[] = {f.Edit9,    f.Edit10, f.Edit11,   f.Button26, f.Edit15,
+                                       f.Button27, f.Edit12, f.Button28, f.Edit13,   f.Button29,
+                                       f.Edit14,   f.Edit16, f.Button25, f.Button30};
+    const QWidget *widget = f.Edit9;
+    QStringList order{widget->objectName()};
+    for (size_t i = 1; i < std::size(expected); ++i) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || widget->parentWidget() != f.TabSheet5);
+        order << widget->objectName();
+    }
+    QStringList names;
+    for (const QWidget *w : expected)
+        names << w->objectName();
+    EXPECT_EQ(order, names);
+}
+
+} // namespace
