@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/filebrowser.h"
+#include "app/clippedtexttips.h"
 #include "app/generatorcommands.h"
 #include "app/reportexport.h"
 #include "app/picturebox.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     buildEffectsTab();
     buildCapacityTab();
     buildDocumentTab();
+    showClippedTextsAsTips(*this);
 
     SaveDialog1 = {QStringLiteral("Uložit příčinkovou čáru do souboru"),
                    QStringLiteral("Soubory příčinových čar (*.prc)|*.prc|Textové soubory (*.txt)|*.txt"),

@@ -6,6 +6,7 @@
 #include "app/filebrowser.h"
 #include "app/fontsizebox.h"
 #include "app/qtdialogs.h"
+#include "app/stringgrid.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
 
 #include <gtest/gtest.h>
 
@@ -163,6 +166,34 @@ TEST_F(ArrangementWindow, KeyboardOnTabFiveFollowsTheRows)
     for (const QWidget *w : expected)
         names << w->objectName();
     EXPECT_EQ(order, names);
+}
+
+// The tooltip a user gets by resting the mouse on the point of the widget; an ignored request
+// shows none.
+QString tipAt(QWidget &widget, QPoint point)
+{
+    QHelpEvent event(QEvent::ToolTip, point, widget.mapToGlobal(point));
+    QCoreApplication::sendEvent(&widget, &event);
+    return event.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(ArrangementWindow, ClippedTextsShowWholeAsTooltips)
+{
+    TForm1 &f = *form;
+    f.show();
+    f.PageControl1->setCurrentIndex(3);
+    f.StringGrid5->setCell(1, 1, QStringLiteral("0,78125"));
+    f.StringGrid5->setCell(2, 1, QStringLiteral("1"));
+    const auto cellTip = [](StringGrid &grid, int column, int row) {
+        return tipAt(*grid.viewport(), grid.visualRect(grid.model()->index(row, column)).center());
+    };
+    EXPECT_EQ(cellTip(*f.StringGrid5, 1, 1), QStringLiteral("0,78125"));
+    EXPECT_EQ(cellTip(*f.StringGrid5, 2, 1), QString()); // fits: no tooltip
+    f.PageControl1->setCurrentIndex(1);
+    EXPECT_EQ(cellTip(*f.StringGrid2, 1, 0), QStringLiteral(" Vzd.od kraje"));
+    f.PageControl1->setCurrentIndex(2);
+    EXPECT_EQ(cellTip(*f.StringGrid3, 6, 0), QStringLiteral("Typ zat."));
+    EXPECT_EQ(tipAt(*f.FilterComboBox3, QPoint(10, 10)), u8("Soubory se zatížením (*.zat)"));
 }
 
 } // namespace
