@@ -103,7 +103,7 @@ class ArrangementWindow : public ::testing::Test, public WindowFixture
 {
 };
 
-TEST_F(ArrangementWindow, TabsFiveAndSixStandWhereStated)
+TEST_F(ArrangementWindow, TabsFourToSixStandWhereStated)
 {
     const TForm1 &f = *form;
     const struct
@@ -111,6 +111,9 @@ TEST_F(ArrangementWindow, TabsFiveAndSixStandWhereStated)
         const QWidget *widget;
         QRect geometry;
     } widgets[] = {
+        // Tab 4: the three panels top, middle and bottom.
+        {f.Bevel5, QRect(6, 6, 1000, 110)},       {f.Bevel4, QRect(6, 122, 1000, 62)},
+        {f.Bevel6, QRect(6, 190, 1000, 488)},
         {f.Edit9, QRect(330, 39, 100, 24)},       {f.Edit10, QRect(700, 39, 100, 24)},
         {f.Button25, QRect(40, 418, 140, 28)},    {f.Button30, QRect(40, 568, 140, 28)},
         {f.RichEdit1, QRect(8, 32, 641, 641)},    {f.Button31, QRect(656, 232, 345, 25)},
@@ -132,6 +135,7 @@ TEST_F(ArrangementWindow, TabsFiveAndSixStandWhereStated)
         const QWidget *widget;
         QPoint place;
     } labels[] = {
+        {f.Label16, QPoint(16, 126)},  {f.Label34, QPoint(560, 34)},
         {f.Label36, QPoint(24, 42)},   {f.Label44, QPoint(500, 42)},  {f.Label134, QPoint(8, 6)},
         {f.Label142, QPoint(656, 40)}, {f.Label137, QPoint(672, 80)}, {f.Label135, QPoint(656, 200)},
         {f.Label136, QPoint(656, 448)}, {f.Label138, QPoint(832, 480)}, {f.DriveComboBox4, QPoint(656, 480)},
@@ -139,6 +143,17 @@ TEST_F(ArrangementWindow, TabsFiveAndSixStandWhereStated)
     for (const auto &l : labels)
         EXPECT_EQ(l.widget->pos(), l.place) << l.widget->objectName().toStdString();
     EXPECT_EQ(f.DriveComboBox4->width(), 161);
+    // The check marks of the middle panel in one row, each after its caption.
+    const QLabel *const captions[] = {f.Label20, f.Label21, f.Label22, f.Label23};
+    const QLabel *const marks[] = {f.Label24, f.Label25, f.Label26, f.Label27};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(captions[i]->y(), 154);
+        EXPECT_EQ(marks[i]->y(), 154);
+        EXPECT_EQ(marks[i]->x(), captions[i]->geometry().right() + 9);
+        if (i > 0) {
+            EXPECT_GT(captions[i]->x(), marks[i - 1]->x() + 20);
+        }
+    }
 
     const QFont heading = f.Label134->font();
     EXPECT_TRUE(heading.bold() && heading.underline());
