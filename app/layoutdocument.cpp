@@ -5,9 +5,30 @@
 #include "app/tform1.h"
 #include "app/widgetfactory.h"
 
+#include <QKeyEvent>
 #include <QTextEdit>
 
 namespace {
+
+// Tab moves the focus on like everywhere in the window; Ctrl+Tab types a tab into the document.
+class ControlTabTypesTab : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+                static_cast<QTextEdit *>(watched)->textCursor().insertText(QStringLiteral("\t"));
+                return true;
+            }
+        }
+        return false;
+    }
+};
 
 void setBoldCaption(QPushButton &button)
 {
@@ -29,6 +50,8 @@ void TForm1::buildDocumentTab()
     RichEdit1->document()->setDefaultFont(documentFont);
     RichEdit1->setAcceptRichText(false);
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit1->setTabChangesFocus(true);
+    RichEdit1->installEventFilter(new ControlTabTypesTab(RichEdit1));
 
     Label142 = makeLabel(page, QStringLiteral("Label142"), QStringLiteral("Formátování vybraného textu :"), 656, 40);
     Label137 = makeLabel(page, QStringLiteral("Label137"), QStringLiteral("Velikost písma :"), 672, 80);

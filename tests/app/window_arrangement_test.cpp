@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -181,6 +183,106 @@ TEST_F(ArrangementWindow, KeyboardOnTabFiveFollowsTheRows)
     for (const QWidget *w : expected)
         names << w->objectName();
     EXPECT_EQ(order, names);
+}
+
+// Keys as a user types them, each to the widget that has the focus at that moment.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString &text = QString())
+{
+    QWidget *target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : target, &up);
+    // The editor commits an Enter through the event loop.
+    QCoreApplication::processEvents();
+}
+
+void typeText(const QString &text)
+{
+    for (const QChar c : text)
+        press(c.isDigit() ? Qt::Key_0 + c.digitValue() : (c == u',' ? Qt::Key_Comma : Qt::Key_A), Qt::NoModifier,
+              QString(c));
+}
+
+TEST_F(ArrangementWindow, ThirtyRowsTypedWithTabLandInTheirCells)
+{
+    TForm1 &f = *form;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    f.PageControl1->setCurrentIndex(2);
+    dialogs.answerInput(QStringLiteral("30"));
+    f.Button15->click();
+    ASSERT_EQ(f.StringGrid3->rowCount(), 31);
+    f.StringGrid3->setFocus();
+    f.StringGrid3->setCurrentCell(1, 1);
+    for (int row = 1; row <= 30; ++row) {
+        for (int column = 1; column <= 6; ++column) {
+            typeText(QString::number(row * 10 + column));
+            press(Qt::Key_Tab);
+        }
+    }
+    // The last Tab leaves the grid; every typed value stands in its own cell.
+    EXPECT_FALSE(f.StringGrid3->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == f.StringGrid3);
+    int wrong = 0;
+    for (int row = 1; row <= 30; ++row)
+        for (int column = 1; column <= 6; ++column)
+            wrong += f.StringGrid3->cell(column, row) != QString::number(row * 10 + column);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(f.StringGrid3->cell(0, 30), QStringLiteral("       30"));
+    EXPECT_EQ(f.DesignLoadsInvalid, 1);
+    EXPECT_TRUE(dialogs.log.isEmpty()) << dialogs.log.join(u'|').toStdString();
+}
+
+TEST_F(ArrangementWindow, EnterMovesDownAndFixedCellsNeverBecomeCurrent)
+{
+    TForm1 &f = *form;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    StringGrid &grid = *f.StringGrid1; // 2 rows: stations 0 and 1
+    grid.setFocus();
+    grid.setCurrentCell(1, 2);
+    typeText(QStringLiteral("5"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(grid.cell(2, 1), QStringLiteral("5"));
+    EXPECT_EQ(grid.currentRow(), 2);
+    EXPECT_EQ(grid.currentColumn(), 2);
+
+    // Shift+Tab from the first editable cell leaves the grid backwards; Left and Up stay inside.
+    grid.setFocus();
+    grid.setCurrentCell(1, 1);
+    press(Qt::Key_Left);
+    press(Qt::Key_Up);
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.currentColumn(), 1);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(grid.isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == &grid);
+
+    // A click on a row number or a header does nothing to the current cell.
+    grid.setCurrentCell(2, 1);
+    for (const QPoint cell : {QPoint(0, 2), QPoint(1, 0)}) {
+        const QPoint at = grid.visualRect(grid.model()->index(cell.y(), cell.x())).center();
+        QMouseEvent click(QEvent::MouseButtonPress, at, grid.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid.viewport(), &click);
+        EXPECT_EQ(grid.currentRow(), 2);
+        EXPECT_EQ(grid.currentColumn(), 1);
+    }
+}
+
+TEST_F(ArrangementWindow, TabLeavesTheReportEditorAndControlTabTypesATab)
+{
+    TForm1 &f = *form;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    f.PageControl1->setCurrentIndex(5);
+    f.RichEdit1->setFocus();
+    typeText(QStringLiteral("1"));
+    press(Qt::Key_Tab, Qt::ControlModifier, QStringLiteral("\t"));
+    EXPECT_EQ(f.RichEdit1->toPlainText(), QStringLiteral("1\t"));
+    press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    EXPECT_EQ(f.RichEdit1->toPlainText(), QStringLiteral("1\t"));
+    EXPECT_NE(QApplication::focusWidget(), f.RichEdit1);
 }
 
 // The tooltip a user gets by resting the mouse on the point of the widget; an ignored request
