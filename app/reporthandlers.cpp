@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace {
@@ -33,8 +34,15 @@ double reportDpi(const TForm1 &form)
 template<typename Builder>
 void writeReportSection(TForm1 &form, Builder &&build)
 {
-    RichEditDocument document(*form.RichEdit1, reportDpi(form));
-    build(tragvel::documentSink(document, reportDpi(form)));
+    // Generated sections are not kept in the editor's undo history, which would otherwise grow by
+    // a whole copy of every document written; the user's own edits stay undoable until then.
+    QTextDocument &text = *form.RichEdit1->document();
+    text.setUndoRedoEnabled(false);
+    {
+        RichEditDocument document(*form.RichEdit1, reportDpi(form));
+        build(tragvel::documentSink(document, reportDpi(form)));
+    }
+    text.setUndoRedoEnabled(true);
 }
 
 tragvel::CapacityInputs capacityInputs(const TForm1 &form, const QLabel *result)

@@ -1,5 +1,6 @@
 #include "app/stringgrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
@@ -11,6 +12,14 @@ class CommitDelegate : public QStyledItemDelegate
 {
 public:
     explicit CommitDelegate(StringGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor && m_grid->editorEventFilter())
+            editor->installEventFilter(m_grid->editorEventFilter());
+        return editor;
+    }
 
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
@@ -88,6 +97,28 @@ void StringGrid::reportEdit(int column, int row, const QString &text)
 {
     if (m_editHandler)
         m_editHandler(column, row, text);
+}
+
+void StringGrid::commitOpenEditor()
+{
+    if (state() != EditingState)
+        return;
+    QWidget *editor = QApplication::focusWidget();
+    if (editor && isAncestorOf(editor)) {
+        commitData(editor);
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+QRect StringGrid::selectedCells() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    if (ranges.isEmpty()) {
+        const QModelIndex current = currentIndex();
+        return current.isValid() ? QRect(current.column(), current.row(), 1, 1) : QRect();
+    }
+    const QTableWidgetSelectionRange &range = ranges.constFirst();
+    return QRect(QPoint(range.leftColumn(), range.topRow()), QPoint(range.rightColumn(), range.bottomRow()));
 }
 
 bool StringGrid::isFixedCell(int column, int row) const

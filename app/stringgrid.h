@@ -27,6 +27,14 @@ public:
     // Called by the delegate when the user commits an edit.
     void reportEdit(int column, int row, const QString &text);
 
+    // Commits the text of an open in-place editor as the user's Enter would, and closes it.
+    void commitOpenEditor();
+    // The selected cells (the current cell when nothing is selected) as columns x rows.
+    QRect selectedCells() const;
+    // Installed on every in-place editor, so the window's commands can take their shortcuts.
+    void setEditorEventFilter(QObject *filter) { m_editorFilter = filter; }
+    QObject *editorEventFilter() const { return m_editorFilter; }
+
     // The header row and the row-number column: shown, never current, never edited.
     bool isFixedCell(int column, int row) const;
 
@@ -49,4 +57,5 @@ private:
 
     bool m_fixedColumn;
     EditHandler m_editHandler;
+    QObject *m_editorFilter = nullptr;
 };

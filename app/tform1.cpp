@@ -2,7 +2,9 @@
 
 #include "app/filebrowser.h"
 #include "app/clippedtexttips.h"
+#include "app/editcommands.h"
 #include "app/generatorcommands.h"
+#include "app/tablehistory.h"
 #include "app/reportexport.h"
 #include "app/picturebox.h"
 #include "app/stringgrid.h"
@@ -69,6 +71,9 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     connectHandlers();
     PageControl1->setCurrentIndex(0);
     FormCreate();
+    // The history starts from the tables as start-up writes them.
+    m_tableHistory = new TableHistory(*this);
+    addEditActions(*this);
 }
 
 TForm1::~TForm1() = default;
@@ -91,6 +96,7 @@ void TForm1::buildMenus()
 
 void TForm1::runGuarded(const std::function<void()> &handler)
 {
+    ++m_guardDepth;
     try {
         handler();
     } catch (const tragvel::Error &e) {
@@ -100,6 +106,9 @@ void TForm1::runGuarded(const std::function<void()> &handler)
     } catch (...) {
         m_dialogs.showError(QStringLiteral("Neznámá chyba"));
     }
+    // What a failed command changed before it stopped stays, and is one step like any other.
+    if (--m_guardDepth == 0 && m_tableHistory)
+        m_tableHistory->recordChanges();
 }
 
 void TForm1::showMessages(const QStringList &messages)

@@ -26,6 +26,7 @@ class FontSizeBox;
 class FilterComboBox;
 class PictureBox;
 class StringGrid;
+class TableHistory;
 
 // The main window. Its controls hold the whole state of a calculation as texts; the six flags tell
 // which steps are valid. Handlers read control texts, call the subsystems and write texts back.
@@ -43,7 +44,9 @@ public:
 
     // Runs a handler so that no exception leaves it: failures nobody expected are shown in the
     // standard error box and the window stays usable.
+    // The outermost handler also records what it changed in the four input tables as one undo step.
     void runGuarded(const std::function<void()> &handler);
+    TableHistory &tableHistory() { return *m_tableHistory; }
 
     // ---- validity flags: 1 = not checked or changed since, 0 = checked and unchanged ----
     uint8_t LongLineInvalid = 1;
@@ -194,4 +197,6 @@ private:
     void connectHandlers();
 
     tragvel::UserDialogs &m_dialogs;
+    TableHistory *m_tableHistory = nullptr;
+    int m_guardDepth = 0;
 };
