@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
+#include <utility>
+
 namespace {
 
 // Reports every commit of the in-place editor, even one that leaves the text as it was.
@@ -19,6 +21,16 @@ public:
         if (editor && m_grid->editorEventFilter())
             editor->installEventFilter(m_grid->editorEventFilter());
         return editor;
+    }
+
+    bool eventFilter(QObject *editor, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                m_grid->noteEnterInEditor();
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
     }
 
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
@@ -174,7 +186,8 @@ void StringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint
         return;
     }
     QTableWidget::closeEditor(editor, hint);
-    if (hint == QAbstractItemDelegate::SubmitModelCache)
+    // Moving to another row also submits the editor; only Enter moves on by itself.
+    if (std::exchange(m_enterInEditor, false) && hint == QAbstractItemDelegate::SubmitModelCache)
         moveDown();
 }
 

@@ -35,6 +35,9 @@ public:
     void setEditorEventFilter(QObject *filter) { m_editorFilter = filter; }
     QObject *editorEventFilter() const { return m_editorFilter; }
 
+    // Called by the editor's delegate: the Enter that closes the editor also moves to the row below.
+    void noteEnterInEditor() { m_enterInEditor = true; }
+
     // The header row and the row-number column: shown, never current, never edited.
     bool isFixedCell(int column, int row) const;
 
@@ -58,4 +61,5 @@ private:
     bool m_fixedColumn;
     EditHandler m_editHandler;
     QObject *m_editorFilter = nullptr;
+    bool m_enterInEditor = false;
 };

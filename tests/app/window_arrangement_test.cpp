@@ -247,6 +247,10 @@ TEST_F(ArrangementWindow, EnterMovesDownAndFixedCellsNeverBecomeCurrent)
     EXPECT_EQ(grid.cell(2, 1), QStringLiteral("5"));
     EXPECT_EQ(grid.currentRow(), 2);
     EXPECT_EQ(grid.currentColumn(), 2);
+    // An arrow moves one row, also when it closes the cell's editor.
+    press(Qt::Key_Up);
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.currentColumn(), 2);
 
     // Shift+Tab from the first editable cell leaves the grid backwards; Left and Up stay inside.
     grid.setFocus();

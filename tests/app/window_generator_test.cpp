@@ -66,6 +66,12 @@ TEST_F(GeneratorWindow, RigidCrossBeamsWriteTheExampleEdgeGirderLineAsOneChange)
     f.Button14->click(); // the generated line has the area 1 the check asks for
     EXPECT_EQ(f.TransLineInvalid, 0);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(QLatin1Char('|')).toStdString();
+
+    // Writing the table was one change: one undo gives back the line typed before.
+    f.findChild<QAction *>(QStringLiteral("actionEditUndo"))->trigger();
+    EXPECT_EQ(f.StringGrid2->rowCount(), 3);
+    EXPECT_EQ(gridRow(*f.StringGrid2, 2).mid(1), texts({"10", "1"}));
+    EXPECT_EQ(f.TransLineInvalid, 1);
 }
 
 TEST_F(GeneratorWindow, TwoSpanSectionMomentFillsTabOneAndPassesItsCheck)

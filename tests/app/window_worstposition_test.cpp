@@ -3,6 +3,7 @@
 #include "app/stringgrid.h"
 #include "app/worstpositiondialog.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
@@ -50,6 +51,9 @@ TEST_F(WorstPositionWindow, ApplyMovesTheAxleToMidspanAndRecomputes)
     EXPECT_EQ(f.DesignEffectsInvalid, 0);
     EXPECT_EQ(f.Label93->text(), u8("300,00"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
+    // The move of the vehicle is one change of the table.
+    f.findChild<QAction *>(QStringLiteral("actionEditUndo"))->trigger();
+    EXPECT_EQ(gridRow(*f.StringGrid3, 1).mid(1), texts({"0", "0", "0", "0", "100", "1"}));
 }
 
 TEST_F(WorstPositionWindow, RefusesWithoutAVehicleOrCheckedInputs)
