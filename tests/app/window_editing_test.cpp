@@ -169,33 +169,56 @@ TEST_F(EditingWindow, PasteBeyondTheLimitShowsTheTablesMessageAndChangesNothing)
     }
 }
 
-// Every command that changes a table is one step: undo gives back the table as it stood before it.
+// Every command that changes a table is one step: undo gives back the table as it stood before it,
+// redo the table after it. Both kinds of table.
 TEST_F(EditingWindow, UndoGivesBackTheTableBeforeEveryKindOfCommand)
 {
     TForm1 &f = *form;
-    const std::function<void()> commands[] = {
-        [&] { commitCellEdit(*f.StringGrid1, 2, 1, QStringLiteral("7")); },
-        [&] {
-            dialogs.answerInput(QStringLiteral("4"));
-            f.Button7->click(); // new table
-        },
-        [&] { f.Button6->click(); }, // add row
-        [&] { commitCellEdit(*f.StringGrid1, 2, 2, QStringLiteral("3")); },
-        [&] { f.Button9->click(); }, // clear
-        [&] {
-            selectFile(*f.FileListBox1, sourcePath(QStringLiteral("examples/longitudinal-midspan-moment-12m.prc")));
-            f.Button1->click(); // load
-        },
+    const struct
+    {
+        StringGrid *grid;
+        std::vector<std::function<void()>> commands;
+    } cases[] = {
+        {f.StringGrid1,
+         {
+             [&] { commitCellEdit(*f.StringGrid1, 2, 1, QStringLiteral("7")); },
+             [&] {
+                 dialogs.answerInput(QStringLiteral("4"));
+                 f.Button7->click(); // new table
+             },
+             [&] { f.Button6->click(); }, // add row
+             [&] { commitCellEdit(*f.StringGrid1, 2, 2, QStringLiteral("3")); },
+             [&] { f.Button9->click(); }, // clear
+             [&] {
+                 selectFile(*f.FileListBox1, sourcePath(QStringLiteral("examples/longitudinal-midspan-moment-12m.prc")));
+                 f.Button1->click(); // load
+             },
+         }},
+        {f.StringGrid3,
+         {
+             [&] { commitCellEdit(*f.StringGrid3, 5, 1, QStringLiteral("25")); },
+             [&] {
+                 dialogs.answerInput(QStringLiteral("2"));
+                 f.Button15->click(); // new table
+             },
+             [&] { f.Button16->click(); }, // add row
+             [&] {
+                 selectFile(*f.FileListBox3, sourcePath(QStringLiteral("examples/design-loads-older-standard.zat")));
+                 f.Button3->click(); // load
+             },
+         }},
     };
-    for (const auto &command : commands) {
-        const std::vector<QStringList> before = rows(*f.StringGrid1);
-        command();
-        ASSERT_NE(rows(*f.StringGrid1), before);
-        const std::vector<QStringList> after = rows(*f.StringGrid1);
-        trigger("actionEditUndo");
-        EXPECT_EQ(rows(*f.StringGrid1), before);
-        trigger("actionEditRedo");
-        EXPECT_EQ(rows(*f.StringGrid1), after);
+    for (const auto &c : cases) {
+        for (const auto &command : c.commands) {
+            const std::vector<QStringList> before = rows(*c.grid);
+            command();
+            ASSERT_NE(rows(*c.grid), before) << c.grid->objectName().toStdString();
+            const std::vector<QStringList> after = rows(*c.grid);
+            trigger("actionEditUndo");
+            EXPECT_EQ(rows(*c.grid), before) << c.grid->objectName().toStdString();
+            trigger("actionEditRedo");
+            EXPECT_EQ(rows(*c.grid), after) << c.grid->objectName().toStdString();
+        }
     }
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
 }
