@@ -76,7 +76,12 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     addEditActions(*this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // Closing the window commits an editor still open in a table; by then no handler may run.
+    for (StringGrid *grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4})
+        grid->setEditHandler({});
+}
 
 void TForm1::buildMenus()
 {
