@@ -1,18 +1,30 @@
 #include "app/stringgrid.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QStyledItemDelegate>
 
 namespace {
 
-// Reports every commit of the in-place editor, even one that leaves the text as it was.
+// Reports a commit of the in-place editor that changes the cell's text; a commit that leaves the
+// text as it was (an editor opened only by moving through the cells) is no edit.
 class CommitDelegate : public QStyledItemDelegate
 {
 public:
     explicit CommitDelegate(StringGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        m_grid->editorOpened(editor);
+        return editor;
+    }
+
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
+        const auto *line = qobject_cast<QLineEdit *>(editor);
+        if (line && line->text() == index.data(Qt::EditRole).toString())
+            return;
         QStyledItemDelegate::setModelData(editor, model, index);
         m_grid->reportEdit(index.column(), index.row(), index.data(Qt::EditRole).toString());
     }
@@ -85,8 +97,32 @@ void StringGrid::setRowHeights(int pixels)
 
 void StringGrid::reportEdit(int column, int row, const QString &text)
 {
-    if (m_editHandler)
+    if (!m_editHandler)
+        return;
+    m_reporting = true;
+    try {
         m_editHandler(column, row, text);
+    } catch (...) {
+        m_reporting = false;
+        throw;
+    }
+    m_reporting = false;
+}
+
+void StringGrid::editorOpened(QWidget *editor)
+{
+    m_editor = editor;
+}
+
+void StringGrid::commitOpenEditor()
+{
+    // Not while this grid's own commit is being reported: that editor is in the middle of it.
+    if (m_reporting || !m_editor || state() != QAbstractItemView::EditingState)
+        return;
+    QWidget *editor = m_editor;
+    // As Enter does: the text goes into the cell (reported when it changed), the editor closes.
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void StringGrid::styleFixedCell(QTableWidgetItem &item, int column, int row) const

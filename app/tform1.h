@@ -42,7 +42,9 @@ public:
     void showMessages(const QStringList &messages);
 
     // Runs a handler so that no exception leaves it: failures nobody expected are shown in the
-    // standard error box and the window stays usable.
+    // standard error box and the window stays usable. Every command (button, accelerator, menu
+    // action, grid and file-list event) passes through here; an open cell editor of the tables is
+    // committed first, as the user's Enter commits it.
     void runGuarded(const std::function<void()> &handler);
 
     // ---- validity flags: 1 = not checked or changed since, 0 = checked and unchanged ----
