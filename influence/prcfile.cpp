@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "common/textfilereader.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tragvel {
@@ -30,8 +31,13 @@ QString paddedRowNumber(int row)
 
 PrcReadResult readPrc(const QByteArray &bytes, const LineKind &kind, QChar decimalSeparator)
 {
-    PrcReadResult result;
     TextFileReader reader(bytes);
+    return readPrc(reader, kind, decimalSeparator);
+}
+
+PrcReadResult readPrc(TextFileReader &reader, const LineKind &kind, QChar decimalSeparator)
+{
+    PrcReadResult result;
     while (!reader.atEnd() && int(result.rows.size()) < kind.maxPoints) {
         PrcRow row;
         for (std::optional<QString> *cell : {&row.station, &row.ordinate}) {
@@ -58,13 +64,13 @@ void applyPrc(CellTable &table, const PrcReadResult &result)
         return;
     const size_t rowCount = result.rows.size() + 1;
     const int columns = table.rows.empty() ? lineColumns : int(table.rows.front().size());
-    // Shrinking cuts the rows beyond the file; growing appends empty rows.
-    table.rows.resize(rowCount, QStringList(columns, QString()));
+    // Every row the load writes starts empty: the table is cut at once and grows by empty rows,
+    // so a cell the file does not supply is empty and not a value of the table before.
+    table.rows.resize(rowCount);
     for (size_t i = 0; i < result.rows.size(); ++i) {
         const int row = int(i) + 1;
         QStringList &cells = table.rows[size_t(row)];
-        while (cells.size() < lineColumns)
-            cells.append(QString());
+        cells = QStringList(std::max(columns, lineColumns), QString());
         cells[0] = paddedRowNumber(row);
         if (result.rows[i].station)
             cells[1] = *result.rows[i].station;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/celltable.h"
+#include "common/textfilereader.h"
 #include "influence/linekind.h"
 
 #include <QByteArray>
@@ -31,10 +32,13 @@ struct PrcReadResult
 // Reads the bytes of a .prc file. Never fails: invalid numbers, surplus columns and surplus lines
 // are reported in the messages. At most kind.maxPoints rows are read.
 PrcReadResult readPrc(const QByteArray &bytes, const LineKind &kind, QChar decimalSeparator);
+// The same from a reader, which is asked for no more of the file than the table takes.
+PrcReadResult readPrc(TextFileReader &reader, const LineKind &kind, QChar decimalSeparator);
 
 // Applies a read result to an influence-line table: the row count becomes rows + 1 (a longer table
-// is cut), column 0 of every row read gets ten blanks and its number, columns 1 and 2 only the texts
-// the file supplied. A result without rows (an empty file) changes no cell.
+// is cut), every row read starts empty, column 0 gets ten blanks and its number, columns 1 and 2
+// the texts the file supplied (a cell it does not supply stays empty). A result without rows (an
+// empty file) changes no cell.
 void applyPrc(CellTable &table, const PrcReadResult &result);
 
 // The bytes of a .prc file for the table: per row the station text, one blank, the ordinate text,

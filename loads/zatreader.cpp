@@ -13,8 +13,13 @@ constexpr int valuesPerLine = 6;
 
 LoadFileContents readLoadFile(const QByteArray &bytes, const LoadSet &set)
 {
-    LoadFileContents contents;
     TextFileReader reader(bytes);
+    return readLoadFile(reader, set);
+}
+
+LoadFileContents readLoadFile(TextFileReader &reader, const LoadSet &set)
+{
+    LoadFileContents contents;
     const QChar separator = programDecimalSeparator();
 
     while (!reader.atEnd() && int(contents.rows.size()) < maxLoadRows) {
@@ -43,6 +48,8 @@ void applyLoadFile(CellTable &table, const LoadFileContents &contents)
         return;
     if (table.rows.empty())
         table.rows.push_back(loadTableHeaders());
+    // Every row the load writes starts empty: the table is cut at once and grows by empty rows.
+    setLoadRowCount(table, 0);
     setLoadRowCount(table, int(contents.rows.size()));
     for (size_t i = 0; i < contents.rows.size(); ++i) {
         const LoadFileRow &row = contents.rows[i];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/celltable.h"
+#include "common/textfilereader.h"
 #include "loads/loadset.h"
 
 #include <QByteArray>
@@ -29,9 +30,11 @@ struct LoadFileContents
 // in point notation separated by blanks. Bad values, too wide lines and too many lines are
 // reported in the messages; reading goes on as far as it can.
 LoadFileContents readLoadFile(const QByteArray &bytes, const LoadSet &set);
+// The same from a reader, which is asked for no more of the file than the table takes.
+LoadFileContents readLoadFile(TextFileReader &reader, const LoadSet &set);
 
-// Writes what was read into the table: the table takes exactly the file's rows, and cells a
-// line does not supply keep their text. A file without lines changes nothing.
+// Writes what was read into the table: the table takes exactly the file's rows, each starting
+// empty, so cells a line does not supply are empty. A file without lines changes nothing.
 void applyLoadFile(CellTable &table, const LoadFileContents &contents);
 
 } // namespace tragvel
