@@ -65,10 +65,11 @@ void loadLineFile(TForm1 &form, const InfluenceTab &tab)
         form.dialogs().showMessage(tragvel::lineTexts::noFileChosen());
         return;
     }
-    // The file is read whole before anything changes: one that cannot be read changes nothing.
-    const QByteArray bytes = tragvel::readWholeFile(path);
+    // The file is read before anything changes (only as far as the table takes it): one that
+    // cannot be read changes nothing.
+    tragvel::TextFileReader reader = tragvel::TextFileReader::fromFile(path);
     const tragvel::PrcReadResult result
-        = tragvel::readPrc(bytes, tab.kind, tragvel::programDecimalSeparator());
+        = tragvel::readPrc(reader, tab.kind, tragvel::programDecimalSeparator());
     tragvel::CellTable table = readCells(*tab.grid);
     tragvel::applyPrc(table, result);
     writeCells(*tab.grid, table);

@@ -61,9 +61,10 @@ void loadFromFile(TForm1 &form, const LoadTab &tab)
         form.dialogs().showMessage(tragvel::loadtexts::noFileChosen());
         return;
     }
-    // The whole file is read first: a file that cannot be read changes nothing.
-    const QByteArray bytes = tragvel::readWholeFile(path);
-    const tragvel::LoadFileContents contents = tragvel::readLoadFile(bytes, tab.set);
+    // The file is read first (only as far as the table takes it): one that cannot be read
+    // changes nothing.
+    tragvel::TextFileReader reader = tragvel::TextFileReader::fromFile(path);
+    const tragvel::LoadFileContents contents = tragvel::readLoadFile(reader, tab.set);
     tragvel::CellTable table = readCells(tab.grid);
     tragvel::applyLoadFile(table, contents);
     writeCells(tab.grid, table);

@@ -1,9 +1,14 @@
 #include "common/textfilereader.h"
 
+#include "common/errors.h"
 #include "common/filesave.h"
 
+#include <QDir>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -115,29 +120,72 @@ bool parsePointNotation(QByteArrayView token, double &value)
 }
 
 TextFileReader::TextFileReader(const QByteArray &bytes)
+    : m_maxBytes(std::numeric_limits<qsizetype>::max())
 {
     const qsizetype end = bytes.indexOf(ctrlZ);
     m_data = end < 0 ? bytes : bytes.left(end);
 }
 
-TextFileReader TextFileReader::fromFile(const QString &path)
+TextFileReader::TextFileReader(std::unique_ptr<QFile> file, const QString &path, qsizetype maxBytes)
+    : m_file(std::move(file)), m_path(path), m_maxBytes(maxBytes)
 {
-    return TextFileReader(readWholeFile(path));
 }
 
-bool TextFileReader::atLineEnd() const
+TextFileReader::TextFileReader(TextFileReader &&other) noexcept = default;
+TextFileReader &TextFileReader::operator=(TextFileReader &&other) noexcept = default;
+TextFileReader::~TextFileReader() = default;
+
+TextFileReader TextFileReader::fromFile(const QString &path, qsizetype maxBytes)
 {
-    return atEnd() || isLineEnd(m_data[m_pos]);
+    return TextFileReader(openRegularFile(path), path, maxBytes);
+}
+
+QString fileTooLongText(const QString &path, qsizetype maxBytes)
+{
+    return QStringLiteral("Soubor \"%1\" nelze načíst: řádky tabulky v něm zabírají více než %2 bajtů. "
+                          "Vyberte soubor s tabulkou, nebo jej zkraťte.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(maxBytes);
+}
+
+bool TextFileReader::has(qsizetype pos)
+{
+    // At most one byte beyond the limit is read: enough to know whether the data go on.
+    while (pos >= m_data.size() && m_file && m_data.size() <= m_maxBytes)
+        readMore();
+    if (pos >= m_maxBytes && m_data.size() > m_maxBytes)
+        throw FileError(fileTooLongText(m_path, m_maxBytes));
+    return pos < m_data.size();
+}
+
+void TextFileReader::readMore()
+{
+    constexpr qsizetype piece = 64 * 1024;
+    const qsizetype wanted = std::min(piece, m_maxBytes + 1 - m_data.size());
+    QByteArray bytes = m_file->read(wanted);
+    if (m_file->error() != QFileDevice::NoError)
+        throw FileError(cannotOpenText(m_path, m_file->errorString()));
+    const qsizetype end = bytes.indexOf(ctrlZ);
+    if (end >= 0)
+        bytes.truncate(end);
+    m_data += bytes;
+    if (bytes.isEmpty() || end >= 0)
+        m_file.reset();
+}
+
+bool TextFileReader::atLineEnd()
+{
+    return !has(m_pos) || isLineEnd(m_data[m_pos]);
 }
 
 TextFileReader::Number TextFileReader::readNumber()
 {
-    while (!atEnd() && isSeparatorChar(m_data[m_pos]))
+    while (has(m_pos) && isSeparatorChar(m_data[m_pos]))
         ++m_pos;
-    if (atEnd())
+    if (!has(m_pos))
         return {0.0, true};
     const qsizetype start = m_pos;
-    while (!atEnd() && !isSeparatorChar(m_data[m_pos]) && m_pos - start < maxTokenLength)
+    while (has(m_pos) && !isSeparatorChar(m_data[m_pos]) && m_pos - start < maxTokenLength)
         ++m_pos;
     const QByteArrayView token(m_data.constData() + start, m_pos - start);
 
@@ -156,9 +204,9 @@ TextFileReader::Number TextFileReader::readNumber()
     return number;
 }
 
-bool TextFileReader::restOfLineIsBlank() const
+bool TextFileReader::restOfLineIsBlank()
 {
-    for (qsizetype i = m_pos; i < m_data.size() && !isLineEnd(m_data[i]); ++i) {
+    for (qsizetype i = m_pos; has(i) && !isLineEnd(m_data[i]); ++i) {
         if (m_data[i] != ' ' && m_data[i] != '\t')
             return false;
     }
@@ -167,11 +215,11 @@ bool TextFileReader::restOfLineIsBlank() const
 
 void TextFileReader::skipLine()
 {
-    while (!atEnd() && !isLineEnd(m_data[m_pos]))
+    while (has(m_pos) && !isLineEnd(m_data[m_pos]))
         ++m_pos;
-    if (atEnd())
+    if (!has(m_pos))
         return;
-    if (m_data[m_pos] == '\r' && m_pos + 1 < m_data.size() && m_data[m_pos + 1] == '\n')
+    if (m_data[m_pos] == '\r' && has(m_pos + 1) && m_data[m_pos + 1] == '\n')
         m_pos += 2;
     else
         ++m_pos;

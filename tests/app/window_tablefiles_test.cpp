@@ -1,9 +1,11 @@
-// Loading the four tables from files: every row a load writes starts empty.
+// Loading the four tables from files: rows start empty, and only regular files of a bounded size
+// are read.
 
 #include "windowtesting.h"
 
 #include "app/filebrowser.h"
 #include "app/stringgrid.h"
+#include "common/textfilereader.h"
 #include "testfiles.h"
 
 #include <QFile>
@@ -12,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -98,6 +102,33 @@ TEST_P(TableFiles, CellsTheFileDoesNotSupplyAreEmpty)
         EXPECT_EQ(w.dialogs.messages, QStringList{GetParam().chyba16});
         EXPECT_EQ((form.*GetParam().mark)->text(), QStringLiteral("X"));
     }
+}
+
+// A listed file that has become a FIFO is refused at once with the standard box.
+TEST_P(TableFiles, FifoIsRefusedWithoutWaiting)
+{
+    const QString path = file("fifo", "1 1 0 0 10 1\r\n");
+    selectFile(*(form.*GetParam().files), path);
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const QStringList before = gridRow(grid(), 1);
+    (form.*GetParam().load)->click();
+    EXPECT_EQ(w.dialogs.errors,
+              QStringList{QStringLiteral("Cannot open file \"%1\". Nejde o běžný soubor, vyberte soubor s daty.").arg(path)});
+    EXPECT_EQ(gridRow(grid(), 1), before);
+    EXPECT_EQ(grid().rowCount(), GetParam().grid == &TForm1::StringGrid1 || GetParam().grid == &TForm1::StringGrid2 ? 3 : 5);
+}
+
+// Blanks and NUL between numbers are skipped: a file that holds more than a table's worth of
+// bytes before its table is full ends the load with a clear text, changing nothing.
+TEST_P(TableFiles, TooManyBytesBeforeTheTableIsFullChangeNothing)
+{
+    const QString path = file("blanks", "1" + QByteArray(tragvel::TextFileReader::maxFileBytes, '\0') + " 1\r\n");
+    const QStringList before = gridRow(grid(), 1);
+    load(path);
+    EXPECT_EQ(w.dialogs.errors, QStringList{tragvel::fileTooLongText(path, tragvel::TextFileReader::maxFileBytes)});
+    EXPECT_TRUE(w.dialogs.messages.isEmpty());
+    EXPECT_EQ(gridRow(grid(), 1), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, TableFiles, testing::ValuesIn(tables),
