@@ -143,7 +143,7 @@ public:
     void ButtonWorstAssessmentClick();
     // The integrals of both influence lines (StringGrid1, StringGrid2 as they stand) over a patch
     // already shifted by its set's reference point. Changes nothing on the window.
-    tragvel::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
+    tragvel::effects::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
 
     // ---- tab 5: load capacity ----
     void Button25Click();

@@ -65,9 +65,9 @@ struct Inputs
     tragvel::CellTable assess = loadTable(100);
     tragvel::CellTable designEffects = effectTable(100);
     tragvel::CellTable assessEffects = effectTable(100);
-    tragvel::EffectSums sums{QStringLiteral("1234,57"), QStringLiteral("0,00"), QStringLiteral("98765,43"),
+    tragvel::report::EffectSums sums{QStringLiteral("1234,57"), QStringLiteral("0,00"), QStringLiteral("98765,43"),
                              QStringLiteral("-12,50"), QStringLiteral("99987,50")};
-    tragvel::CapacityInputs capacity{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"),
+    tragvel::report::CapacityInputs capacity{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"),
                                      QStringLiteral("5"), QStringLiteral("24"), QStringLiteral("1,00"),
                                      QStringLiteral("1,00"), QStringLiteral("250"), QStringLiteral("60,00")};
 };
@@ -75,16 +75,16 @@ struct Inputs
 void writeStandardDocument(QTextDocument &document, const Inputs &in)
 {
     document.setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
-    tragvel::TextDocumentReport report(document, 96.0);
-    const tragvel::LineSink sink = tragvel::documentSink(report, 96.0);
-    tragvel::longitudinalLineSection(in.longitudinal, sink);
-    tragvel::transverseLineSection(in.transverse, sink);
-    tragvel::designLoadSection(in.design, sink);
-    tragvel::assessLoadSection(in.assess, sink);
-    tragvel::designEffectSection(in.designEffects, in.sums, sink);
-    tragvel::assessEffectSection(in.assessEffects, in.sums, sink);
-    tragvel::comparisonCapacitySection(in.capacity, sink);
-    tragvel::staticCapacitySection(in.capacity, sink);
+    tragvel::report::TextDocumentReport report(document, 96.0);
+    const tragvel::report::LineSink sink = tragvel::report::documentSink(report, 96.0);
+    tragvel::report::longitudinalLineSection(in.longitudinal, sink);
+    tragvel::report::transverseLineSection(in.transverse, sink);
+    tragvel::report::designLoadSection(in.design, sink);
+    tragvel::report::assessLoadSection(in.assess, sink);
+    tragvel::report::designEffectSection(in.designEffects, in.sums, sink);
+    tragvel::report::assessEffectSection(in.assessEffects, in.sums, sink);
+    tragvel::report::comparisonCapacitySection(in.capacity, sink);
+    tragvel::report::staticCapacitySection(in.capacity, sink);
 }
 
 QImage picture(int width, int height)
@@ -114,14 +114,14 @@ void BM_SaveProject(benchmark::State &state)
     const Inputs in;
     QTextDocument document;
     writeStandardDocument(document, in);
-    const std::array<tragvel::ProjectPicture, 6> pictures{
-        tragvel::ProjectPicture{picture(993, 393), true}, tragvel::ProjectPicture{picture(993, 393), true},
-        tragvel::ProjectPicture{picture(449, 81), true}, tragvel::ProjectPicture{picture(449, 217), true},
-        tragvel::ProjectPicture{picture(449, 81), true}, tragvel::ProjectPicture{picture(449, 217), true}};
+    const std::array<tragvel::report::ProjectPicture, 6> pictures{
+        tragvel::report::ProjectPicture{picture(993, 393), true}, tragvel::report::ProjectPicture{picture(993, 393), true},
+        tragvel::report::ProjectPicture{picture(449, 81), true}, tragvel::report::ProjectPicture{picture(449, 217), true},
+        tragvel::report::ProjectPicture{picture(449, 81), true}, tragvel::report::ProjectPicture{picture(449, 217), true}};
     QTemporaryDir dir;
     for (auto _ : state) {
-        tragvel::saveProjectText(document, tragvel::projectTextPath(dir.path(), QStringLiteral("Proj1")), 96.0);
-        tragvel::saveProjectPictures(pictures, dir.path(), QStringLiteral("Proj1"));
+        tragvel::report::saveProjectText(document, tragvel::report::projectTextPath(dir.path(), QStringLiteral("Proj1")), 96.0);
+        tragvel::report::saveProjectPictures(pictures, dir.path(), QStringLiteral("Proj1"));
     }
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
@@ -133,7 +133,7 @@ void BM_RtfOfStandardDocument(benchmark::State &state)
     QTextDocument document;
     writeStandardDocument(document, in);
     for (auto _ : state)
-        benchmark::DoNotOptimize(tragvel::rtfBytes(document, 96.0));
+        benchmark::DoNotOptimize(tragvel::report::rtfBytes(document, 96.0));
 }
 BENCHMARK(BM_RtfOfStandardDocument)->Unit(benchmark::kMillisecond);
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-using tragvel::TextStyle;
+using tragvel::report::TextStyle;
 
 QString q(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -22,7 +22,7 @@ struct Report
 {
     Report() : report(document, 96.0) { document.setDefaultFont(QFont(QStringLiteral("Courier New"), 8)); }
     QTextDocument document;
-    tragvel::TextDocumentReport report;
+    tragvel::report::TextDocumentReport report;
 };
 
 TEST(RtfWriterTest, ExactBytesOfASmallDocument)
@@ -45,20 +45,20 @@ TEST(RtfWriterTest, ExactBytesOfASmallDocument)
           "\\par\r\n"
           "\\i0\\strike0 end\\par\r\n"
           "}";
-    EXPECT_EQ(tragvel::rtfBytes(r.document, 96.0).toStdString(), QByteArray(expected).toStdString());
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(), QByteArray(expected).toStdString());
 }
 
 TEST(RtfWriterTest, EmptyDocument)
 {
     QTextDocument document;
-    EXPECT_EQ(tragvel::rtfBytes(document).toStdString(), QByteArray(kHeader + "}").toStdString());
+    EXPECT_EQ(tragvel::report::rtfBytes(document).toStdString(), QByteArray(kHeader + "}").toStdString());
 }
 
 TEST(RtfWriterTest, TypedControlWordsStayText)
 {
     Report r;
     r.report.appendLine(QStringLiteral("\\par}{\\b x\tA"));
-    EXPECT_EQ(tragvel::rtfBytes(r.document, 96.0).toStdString(),
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(),
               QByteArray(kHeader + "\\fs16 \\\\par\\}\\{\\\\b x\\tab A\\par\r\n}").toStdString());
 }
 
@@ -75,9 +75,9 @@ TEST(RtfWriterTest, PixelSizedDefaultFontIsConvertedAtTheDpi)
         QFont font(QStringLiteral("Courier New"));
         font.setPixelSize(11);
         document.setDefaultFont(font);
-        tragvel::TextDocumentReport report(document, c.dpi);
+        tragvel::report::TextDocumentReport report(document, c.dpi);
         report.appendLine(QStringLiteral("a"));
-        EXPECT_EQ(tragvel::rtfBytes(document, c.dpi).toStdString(),
+        EXPECT_EQ(tragvel::report::rtfBytes(document, c.dpi).toStdString(),
                   QByteArray(kHeader + c.size + " a\\par\r\n}").toStdString());
     }
 }
