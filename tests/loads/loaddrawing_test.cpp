@@ -338,3 +338,37 @@ TEST(LoadPictures, OnePointAwayFromZeroIsDrawnInTheMiddle)
 }
 
 } // namespace
+
+namespace {
+
+// An area load drawn after a point load and a line load hides neither: between the hatch lines
+// of its rectangle the earlier symbols still show, in the plan and in the elevation.
+TEST(LoadDrawing, AreaHatchKeepsTheLoadsDrawnBefore)
+{
+    LoadPatch point;
+    point.x1 = point.x2 = 102;
+    point.y1 = point.y2 = 100;
+    point.load = 10;
+    LoadPatch line;
+    line.x1 = 150;
+    line.x2 = 250;
+    line.y1 = line.y2 = 60;
+    line.load = 20;
+    LoadPatch area;
+    area.x1 = 50;
+    area.x2 = 300;
+    area.y1 = 20;
+    area.y2 = 150;
+    area.load = 30;
+    const QImage plan = planOf({point, line, area});
+    // The cross of the point load (x = 102, y = 117) and the line load's line at y = 157.
+    EXPECT_GE(count(plan, black, 97, 112, 108, 123).colour, 12);
+    EXPECT_GE(count(plan, black, 160, 155, 240, 160).colour, 100);
+    const QImage elevation = elevationOf({point, line, area});
+    // The point load's stem (x = 102, from 31 to the zero line at 41) and the line load's
+    // outline at the top (y = 21) stand inside the blue rectangle (outline at 11 and 40).
+    EXPECT_EQ(count(elevation, black, 102, 31, 103, 40).colour, 9);
+    EXPECT_GE(count(elevation, black, 150, 21, 250, 22).colour, 85);
+}
+
+} // namespace
