@@ -2,15 +2,13 @@
 
 #include "common/errors.h"
 #include "common/filesave.h"
+#include "common/numbergrammar.h"
 
 #include <QDir>
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <limits>
-#include <string>
-#include <system_error>
+#include <optional>
 
 namespace tragvel {
 
@@ -28,95 +26,14 @@ bool isSeparatorChar(char c)
     return static_cast<unsigned char>(c) <= 32;
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Length of the longest prefix of `token` that could still begin a number in point notation.
-qsizetype validPrefixLength(QByteArrayView token)
-{
-    qsizetype i = 0;
-    const qsizetype n = token.size();
-    if (i < n && (token[i] == '+' || token[i] == '-'))
-        ++i;
-    const qsizetype mantissaStart = i;
-    while (i < n && isDigit(token[i]))
-        ++i;
-    if (i == mantissaStart)
-        return i;
-    if (i < n && token[i] == '.') {
-        ++i;
-        const qsizetype fractionStart = i;
-        while (i < n && isDigit(token[i]))
-            ++i;
-        // A point must be followed by digits: what comes next is the first invalid character.
-        if (i == fractionStart)
-            return i;
-    }
-    if (i < n && (token[i] == 'E' || token[i] == 'e')) {
-        ++i;
-        if (i < n && (token[i] == '+' || token[i] == '-'))
-            ++i;
-        while (i < n && isDigit(token[i]))
-            ++i;
-    }
-    return i;
-}
-
 } // namespace
 
 bool parsePointNotation(QByteArrayView token, double &value)
 {
-    qsizetype i = 0;
-    const qsizetype n = token.size();
-    bool negative = false;
-    if (i < n && (token[i] == '+' || token[i] == '-')) {
-        negative = token[i] == '-';
-        ++i;
-    }
-    const qsizetype mantissaStart = i;
-    while (i < n && isDigit(token[i]))
-        ++i;
-    if (i == mantissaStart)
-        return false;
-    if (i < n && token[i] == '.') {
-        ++i;
-        const qsizetype fractionStart = i;
-        while (i < n && isDigit(token[i]))
-            ++i;
-        if (i == fractionStart)
-            return false;
-    }
-    bool negativeExponent = false;
-    if (i < n && (token[i] == 'E' || token[i] == 'e')) {
-        ++i;
-        if (i < n && (token[i] == '+' || token[i] == '-')) {
-            negativeExponent = token[i] == '-';
-            ++i;
-        }
-        const qsizetype exponentStart = i;
-        while (i < n && isDigit(token[i]))
-            ++i;
-        if (i == exponentStart)
-            return false;
-    }
-    if (i != n)
-        return false;
-    std::string ascii(token.data() + mantissaStart, size_t(n - mantissaStart));
-    double parsed = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
-    if (result.ec == std::errc::result_out_of_range) {
-        if (!negativeExponent)
-            return false;
-        parsed = 0.0;
-    } else if (result.ec != std::errc()) {
-        return false;
-    }
-    if (!std::isfinite(parsed))
-        return false;
-    value = negative ? -parsed : parsed;
-    return true;
+    const std::optional<double> number = readNumberText(QString::fromLatin1(token), NumberGrammar::file());
+    if (number)
+        value = *number;
+    return number.has_value();
 }
 
 TextFileReader::TextFileReader(const QByteArray &bytes)
@@ -189,18 +106,16 @@ TextFileReader::Number TextFileReader::readNumber()
         ++m_pos;
     const QByteArrayView token(m_data.constData() + start, m_pos - start);
 
-    Number number;
-    if (parsePointNotation(token, number.value))
-        return number;
-
-    // The partial value: the digits before the first invalid character, as a whole number.
-    number.valid = false;
-    number.value = 0.0;
-    const qsizetype valid = validPrefixLength(token);
-    for (qsizetype i = 0; i < valid; ++i) {
-        if (isDigit(token[i]))
-            number.value = number.value * 10.0 + double(token[i] - '0');
+    const QString text = QString::fromLatin1(token);
+    const NumberScan scan = scanNumber(text, NumberGrammar::file());
+    if (scan.end == text.size()) {
+        if (const std::optional<double> value = scannedValue(scan))
+            return {*value, true};
     }
+    // The partial value: the digits before the first invalid character, as a whole number.
+    Number number{0.0, false};
+    for (const char digit : scan.allDigits())
+        number.value = number.value * 10.0 + double(digit - '0');
     return number;
 }
 
