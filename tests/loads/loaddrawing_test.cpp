@@ -372,3 +372,30 @@ TEST(LoadDrawing, AreaHatchKeepsTheLoadsDrawnBefore)
 }
 
 } // namespace
+
+namespace {
+
+// The columns and rows that hold the colour inside a rectangle: {left, top, right, bottom}.
+QRect inkExtent(const QImage &image, QRgb colour, int left, int top, int right, int bottom)
+{
+    QRect extent;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (pixel(image, x, y) == colour)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+// The circles of a not-positive point load cover their bounding squares: X-5..X+4 and Y-5..Y+4
+// for radius 5, X-2..X+1 and Y-2..Y+1 for radius 2, drawn with the 1-pixel pen.
+TEST(LoadPlan, OnePixelCirclesCoverTheirBoundingSquares)
+{
+    const QImage image = planOf({{100, 100, 100, 100, -10, 1}});
+    // X = 100, Y = 217 - 100 = 117.
+    EXPECT_EQ(inkExtent(image, black, 85, 100, 115, 130), QRect(QPoint(95, 112), QPoint(104, 121)));
+    // The inner circle alone: inside the outer one, away from its line.
+    EXPECT_EQ(inkExtent(image, black, 97, 114, 103, 120), QRect(QPoint(98, 115), QPoint(101, 118)));
+
+}
+
+} // namespace
