@@ -70,10 +70,13 @@ void loadLineFile(TForm1 &form, const InfluenceTab &tab)
     tragvel::TextFileReader reader = tragvel::TextFileReader::fromFile(path);
     const tragvel::PrcReadResult result
         = tragvel::readPrc(reader, tab.kind, tragvel::programDecimalSeparator());
+    // The rows are written as they are read: each message shows while its row is being written.
     tragvel::CellTable table = readCells(*tab.grid);
-    tragvel::applyPrc(table, result);
+    tragvel::applyPrc(table, result, [&](const tragvel::CellTable &written, const QString &message) {
+        writeCells(*tab.grid, written);
+        form.dialogs().showMessage(message);
+    });
     writeCells(*tab.grid, table);
-    form.showMessages(result.messages);
     markLineChanged(form, tab);
 }
 
@@ -111,7 +114,8 @@ void checkLineCommand(TForm1 &form, const InfluenceTab &tab)
 {
     const tragvel::LineCheckOutcome outcome
         = tragvel::checkLine(readCells(*tab.grid), tab.kind, tragvel::programDecimalSeparator());
-    form.showMessages(outcome.messages);
+    // Chyba#16 and the area warning come before the picture is reset, the value failures after.
+    form.showMessages(outcome.messages.mid(0, outcome.messagesBeforeRedraw));
     if (outcome.numbersPresent) {
         QImage picture = tab.picture->hasPicture()
             ? tab.picture->image()
@@ -119,5 +123,6 @@ void checkLineCommand(TForm1 &form, const InfluenceTab &tab)
         tragvel::drawCheckedLine(picture, outcome, tab.kind);
         tab.picture->setImage(picture);
     }
+    form.showMessages(outcome.messages.mid(outcome.messagesBeforeRedraw));
     setLineState(form, tab, outcome.valid);
 }
