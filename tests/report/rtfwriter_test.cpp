@@ -3,6 +3,8 @@
 #include "report/rtfwriter.h"
 
 #include <QFont>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -60,6 +62,31 @@ TEST(RtfWriterTest, TypedControlWordsStayText)
     r.report.appendLine(QStringLiteral("\\par}{\\b x\tA"));
     EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(),
               QByteArray(kHeader + "\\fs16 \\\\par\\}\\{\\\\b x\\tab A\\par\r\n}").toStdString());
+}
+
+// A line separator inside a paragraph is a line break of RTF, not a paragraph or a character.
+TEST(RtfWriterTest, LineSeparatorBecomesLine)
+{
+    Report r;
+    r.report.appendLine(QStringLiteral("a") + QChar(QChar::LineSeparator) + QStringLiteral("b"));
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(),
+              QByteArray(kHeader + "\\fs16 a\\line b\\par\r\n}").toStdString());
+}
+
+// The blank that ends a control word is the writer's: blanks the user typed at the start of a
+// run after a style change are all kept, within a line and at its start.
+TEST(RtfWriterTest, BlanksAfterAStyleChangeAreKept)
+{
+    Report r;
+    r.report.setCurrentStyle(TextStyle{true, false, false, false});
+    r.report.appendLine(QStringLiteral("  x"));
+    QTextCursor cursor(r.document.firstBlock());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    QTextCharFormat plain = cursor.charFormat();
+    plain.setFontWeight(QFont::Normal);
+    cursor.insertText(QStringLiteral(" y"), plain);
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(),
+              QByteArray(kHeader + "\\fs16\\b   x\\b0  y\\par\r\n}").toStdString());
 }
 
 TEST(RtfWriterTest, PixelSizedDefaultFontIsConvertedAtTheDpi)
