@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -99,14 +100,8 @@ void StringGrid::reportEdit(int column, int row, const QString &text)
 {
     if (!m_editHandler)
         return;
-    m_reporting = true;
-    try {
-        m_editHandler(column, row, text);
-    } catch (...) {
-        m_reporting = false;
-        throw;
-    }
-    m_reporting = false;
+    const QScopedValueRollback<bool> reporting(m_reporting, true);
+    m_editHandler(column, row, text);
 }
 
 void StringGrid::editorOpened(QWidget *editor)
@@ -117,7 +112,7 @@ void StringGrid::editorOpened(QWidget *editor)
 void StringGrid::commitOpenEditor()
 {
     // Not while this grid's own commit is being reported: that editor is in the middle of it.
-    if (m_reporting || !m_editor || state() != QAbstractItemView::EditingState)
+    if (m_reporting || !m_editor || !isEditing())
         return;
     QWidget *editor = m_editor;
     // As Enter does: the text goes into the cell (reported when it changed), the editor closes.
