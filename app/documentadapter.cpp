@@ -7,19 +7,19 @@
 
 RichEditDocument::RichEditDocument(QTextEdit &editor, double verticalDpi) : m_editor(editor), m_dpi(verticalDpi) {}
 
-tragvel::TextStyle RichEditDocument::currentStyle() const
+tragvel::report::TextStyle RichEditDocument::currentStyle() const
 {
-    return tragvel::styleOf(m_editor.currentCharFormat());
+    return tragvel::report::styleOf(m_editor.currentCharFormat());
 }
 
 double RichEditDocument::currentPointSize() const
 {
-    return tragvel::pointSizeOf(m_editor.currentCharFormat(), m_editor.document()->defaultFont(), m_dpi);
+    return tragvel::report::pointSizeOf(m_editor.currentCharFormat(), m_editor.document()->defaultFont(), m_dpi);
 }
 
-void RichEditDocument::setCurrentStyle(tragvel::TextStyle style)
+void RichEditDocument::setCurrentStyle(tragvel::report::TextStyle style)
 {
-    m_editor.mergeCurrentCharFormat(tragvel::styleFormat(style));
+    m_editor.mergeCurrentCharFormat(tragvel::report::styleFormat(style));
 }
 
 void RichEditDocument::setCurrentPointSize(int points)
@@ -32,7 +32,7 @@ void RichEditDocument::setCurrentPointSize(int points)
 void RichEditDocument::appendLine(const QString &text)
 {
     QTextCursor caret = m_editor.textCursor();
-    tragvel::appendLineAtEnd(caret, text);
+    tragvel::report::appendLineAtEnd(caret, text);
     // Hands the moved caret, with the attributes it carries, back to the editor.
     m_editor.setTextCursor(caret);
 }

@@ -52,9 +52,9 @@ EffectTab assessmentTab(TForm1 &form)
 }
 
 // The points of an influence-line table: column 1 the abscissa, column 2 the ordinate.
-tragvel::InfluenceLine readLine(const StringGrid &grid, QChar sep)
+tragvel::effects::InfluenceLine readLine(const StringGrid &grid, QChar sep)
 {
-    tragvel::InfluenceLine line;
+    tragvel::effects::InfluenceLine line;
     line.reserve(size_t(std::max(0, grid.rowCount() - 1)));
     for (int row = 1; row < grid.rowCount(); ++row)
         line.push_back({tragvel::toReal(grid.cell(1, row), sep), tragvel::toReal(grid.cell(2, row), sep)});
@@ -81,16 +81,16 @@ void computeEffects(TForm1 &form, const EffectTab &tab)
     const QChar sep = tragvel::programDecimalSeparator();
     // Every row is computed before anything is written: a box that is not a number, or a value
     // beyond the range of numbers, leaves the table, the labels and the flag as they were.
-    const tragvel::EffectBoxes boxes{tab.referenceX.text(), tab.referenceY.text(),
+    const tragvel::effects::EffectBoxes boxes{tab.referenceX.text(), tab.referenceY.text(),
                                      tab.dynamicCoefficient.text(), tab.reliefShare.text()};
     // The integral of PricCara over the tables as they stand; nothing changes them while the
     // command runs, so both lines are read once instead of once per patch.
-    const tragvel::InfluenceLine longitudinal = readLine(*form.StringGrid1, sep);
-    const tragvel::InfluenceLine transverse = readLine(*form.StringGrid2, sep);
-    const tragvel::PatchIntegrator integrate = [&](double x1, double x2, double y1, double y2) {
-        return tragvel::integratePatch(longitudinal, transverse, x1, x2, y1, y2);
+    const tragvel::effects::InfluenceLine longitudinal = readLine(*form.StringGrid1, sep);
+    const tragvel::effects::InfluenceLine transverse = readLine(*form.StringGrid2, sep);
+    const tragvel::effects::PatchIntegrator integrate = [&](double x1, double x2, double y1, double y2) {
+        return tragvel::effects::integratePatch(longitudinal, transverse, x1, x2, y1, y2);
     };
-    const tragvel::EffectSet set = tragvel::computeEffectSet(readCells(tab.loads), boxes, integrate, sep);
+    const tragvel::effects::EffectSet set = tragvel::effects::computeEffectSet(readCells(tab.loads), boxes, integrate, sep);
 
     const int rows = int(set.rows.size());
     tab.effects.setGridRowCount(std::max(2, rows + 1));
@@ -113,10 +113,10 @@ void computeEffects(TForm1 &form, const EffectTab &tab)
 
 } // namespace
 
-tragvel::TPatchIntegrals TForm1::PricCara(double x1, double x2, double y1, double y2)
+tragvel::effects::TPatchIntegrals TForm1::PricCara(double x1, double x2, double y1, double y2)
 {
     const QChar sep = tragvel::programDecimalSeparator();
-    return tragvel::integratePatch(readLine(*StringGrid1, sep), readLine(*StringGrid2, sep), x1, x2, y1, y2);
+    return tragvel::effects::integratePatch(readLine(*StringGrid1, sep), readLine(*StringGrid2, sep), x1, x2, y1, y2);
 }
 
 void TForm1::Button18Click()

@@ -37,7 +37,7 @@ void addAction(TForm1 &form, const char *name, const QString &text, void (*open)
 {
     QAction *action = form.menuTools->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
-    QObject::connect(action, &QAction::triggered, &form, [&form, open] { open(form); });
+    QObject::connect(action, &QAction::triggered, &form, [&form, open] { form.runGuarded([&] { open(form); }); });
 }
 
 } // namespace

@@ -65,14 +65,18 @@ void loadLineFile(TForm1 &form, const InfluenceTab &tab)
         form.dialogs().showMessage(tragvel::lineTexts::noFileChosen());
         return;
     }
-    // The file is read whole before anything changes: one that cannot be read changes nothing.
-    const QByteArray bytes = tragvel::readWholeFile(path);
+    // The file is read before anything changes (only as far as the table takes it): one that
+    // cannot be read changes nothing.
+    tragvel::TextFileReader reader = tragvel::TextFileReader::fromFile(path);
     const tragvel::PrcReadResult result
-        = tragvel::readPrc(bytes, tab.kind, tragvel::programDecimalSeparator());
+        = tragvel::readPrc(reader, tab.kind, tragvel::programDecimalSeparator());
+    // The rows are written as they are read: each message shows while its row is being written.
     tragvel::CellTable table = readCells(*tab.grid);
-    tragvel::applyPrc(table, result);
+    tragvel::applyPrc(table, result, [&](const tragvel::CellTable &written, const QString &message) {
+        writeCells(*tab.grid, written);
+        form.dialogs().showMessage(message);
+    });
     writeCells(*tab.grid, table);
-    form.showMessages(result.messages);
     markLineChanged(form, tab);
 }
 
@@ -110,7 +114,8 @@ void checkLineCommand(TForm1 &form, const InfluenceTab &tab)
 {
     const tragvel::LineCheckOutcome outcome
         = tragvel::checkLine(readCells(*tab.grid), tab.kind, tragvel::programDecimalSeparator());
-    form.showMessages(outcome.messages);
+    // Chyba#16 and the area warning come before the picture is reset, the value failures after.
+    form.showMessages(outcome.messages.mid(0, outcome.messagesBeforeRedraw));
     if (outcome.numbersPresent) {
         QImage picture = tab.picture->hasPicture()
             ? tab.picture->image()
@@ -118,5 +123,6 @@ void checkLineCommand(TForm1 &form, const InfluenceTab &tab)
         tragvel::drawCheckedLine(picture, outcome, tab.kind);
         tab.picture->setImage(picture);
     }
+    form.showMessages(outcome.messages.mid(outcome.messagesBeforeRedraw));
     setLineState(form, tab, outcome.valid);
 }

@@ -61,13 +61,17 @@ void loadFromFile(TForm1 &form, const LoadTab &tab)
         form.dialogs().showMessage(tragvel::loadtexts::noFileChosen());
         return;
     }
-    // The whole file is read first: a file that cannot be read changes nothing.
-    const QByteArray bytes = tragvel::readWholeFile(path);
-    const tragvel::LoadFileContents contents = tragvel::readLoadFile(bytes, tab.set);
+    // The file is read first (only as far as the table takes it): one that cannot be read
+    // changes nothing.
+    tragvel::TextFileReader reader = tragvel::TextFileReader::fromFile(path);
+    const tragvel::LoadFileContents contents = tragvel::readLoadFile(reader, tab.set);
+    // The rows are written as they are read: each message shows while its row is being written.
     tragvel::CellTable table = readCells(tab.grid);
-    tragvel::applyLoadFile(table, contents);
+    tragvel::applyLoadFile(table, contents, [&](const tragvel::CellTable &written, const QString &message) {
+        writeCells(tab.grid, written);
+        form.dialogs().showMessage(message);
+    });
     writeCells(tab.grid, table);
-    form.showMessages(contents.messages);
     markChanged(tab);
 }
 

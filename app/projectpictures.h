@@ -7,4 +7,4 @@
 class TForm1;
 
 // The six pictures of the project, each marked for output while its input is checked and unchanged.
-std::array<tragvel::ProjectPicture, 6> projectPictures(const TForm1 &form);
+std::array<tragvel::report::ProjectPicture, 6> projectPictures(const TForm1 &form);

@@ -15,25 +15,25 @@
 
 namespace {
 
-tragvel::PageDecoration pageDecoration(const TForm1 &form)
+tragvel::report::PageDecoration pageDecoration(const TForm1 &form)
 {
     return {form.Edit17->text(), QDate::currentDate().toString(QStringLiteral("d. M. yyyy"))};
 }
 
 void exportPdf(TForm1 &form)
 {
-    const QString path = tragvel::projectPdfPath(form.DirectoryListBox4->directory(), form.Edit17->text());
-    tragvel::writeFileReplacing(path, tragvel::reportPdf(*form.RichEdit1->document(), form.RichEdit1->logicalDpiY(),
-                                                         tragvel::captionedPictures(projectPictures(form)),
+    const QString path = tragvel::report::projectPdfPath(form.DirectoryListBox4->directory(), form.Edit17->text());
+    tragvel::writeFileReplacing(path, tragvel::report::reportPdf(*form.RichEdit1->document(), form.RichEdit1->logicalDpiY(),
+                                                         tragvel::report::captionedPictures(projectPictures(form)),
                                                          pageDecoration(form)));
 }
 
 void printReport(TForm1 &form)
 {
-    const std::vector<tragvel::CaptionedPicture> pictures = tragvel::captionedPictures(projectPictures(form));
-    const tragvel::PageDecoration decoration = pageDecoration(form);
+    const std::vector<tragvel::report::CaptionedPicture> pictures = tragvel::report::captionedPictures(projectPictures(form));
+    const tragvel::report::PageDecoration decoration = pageDecoration(form);
     form.dialogs().printPages([&](QPagedPaintDevice &printer) {
-        tragvel::paintReport(printer, *form.RichEdit1->document(), form.RichEdit1->logicalDpiY(), pictures,
+        tragvel::report::paintReport(printer, *form.RichEdit1->document(), form.RichEdit1->logicalDpiY(), pictures,
                              decoration);
     });
 }

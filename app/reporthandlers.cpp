@@ -19,7 +19,7 @@
 
 namespace {
 
-tragvel::EffectSums effectSums(const QLabel *permanent, const QLabel *otherVariable, const QLabel *vehicles,
+tragvel::report::EffectSums effectSums(const QLabel *permanent, const QLabel *otherVariable, const QLabel *vehicles,
                                const QLabel *withRelief, const QLabel *total)
 {
     return {permanent->text(), otherVariable->text(), vehicles->text(), withRelief->text(), total->text()};
@@ -40,12 +40,12 @@ void writeReportSection(TForm1 &form, Builder &&build)
     text.setUndoRedoEnabled(false);
     {
         RichEditDocument document(*form.RichEdit1, reportDpi(form));
-        build(tragvel::documentSink(document, reportDpi(form)));
+        build(tragvel::report::documentSink(document, reportDpi(form)));
     }
     text.setUndoRedoEnabled(true);
 }
 
-tragvel::CapacityInputs capacityInputs(const TForm1 &form, const QLabel *result)
+tragvel::report::CapacityInputs capacityInputs(const TForm1 &form, const QLabel *result)
 {
     return {form.Edit11->text(), form.Edit15->text(), form.Edit12->text(), form.Edit13->text(),
             form.Edit14->text(), form.Edit9->text(),  form.Edit10->text(), form.Edit16->text(), result->text()};
@@ -56,98 +56,98 @@ tragvel::CapacityInputs capacityInputs(const TForm1 &form, const QLabel *result)
 void TForm1::PrCaraPodSmer()
 {
     if (LongLineInvalid != 0) {
-        dialogs().showMessage(tragvel::longitudinalLineRefusal());
+        dialogs().showMessage(tragvel::report::longitudinalLineRefusal());
         return;
     }
     const tragvel::CellTable table = readCells(*StringGrid1);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::longitudinalLineSection(table, sink); });
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::longitudinalLineSection(table, sink); });
 }
 
 void TForm1::PrCaraPrSmer()
 {
     if (TransLineInvalid != 0) {
-        dialogs().showMessage(tragvel::transverseLineRefusal());
+        dialogs().showMessage(tragvel::report::transverseLineRefusal());
         return;
     }
     const tragvel::CellTable table = readCells(*StringGrid2);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::transverseLineSection(table, sink); });
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::transverseLineSection(table, sink); });
 }
 
 void TForm1::ZatizeniStare()
 {
     if (DesignLoadsInvalid != 0) {
-        dialogs().showMessage(tragvel::designLoadRefusal());
+        dialogs().showMessage(tragvel::report::designLoadRefusal());
         return;
     }
     const tragvel::CellTable table = readCells(*StringGrid3);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::designLoadSection(table, sink); });
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::designLoadSection(table, sink); });
 }
 
 void TForm1::ZatizeniNove()
 {
     if (AssessLoadsInvalid != 0) {
-        dialogs().showMessage(tragvel::assessLoadRefusal());
+        dialogs().showMessage(tragvel::report::assessLoadRefusal());
         return;
     }
     const tragvel::CellTable table = readCells(*StringGrid4);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::assessLoadSection(table, sink); });
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::assessLoadSection(table, sink); });
 }
 
 void TForm1::UcinkyStare()
 {
     if (DesignEffectsInvalid != 0) {
-        dialogs().showMessage(tragvel::designEffectRefusal());
+        dialogs().showMessage(tragvel::report::designEffectRefusal());
         return;
     }
     const tragvel::CellTable table = readCells(*StringGrid5);
-    const tragvel::EffectSums sums = effectSums(Label90, Label49, Label93, Label112, Label102);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::designEffectSection(table, sums, sink); });
+    const tragvel::report::EffectSums sums = effectSums(Label90, Label49, Label93, Label112, Label102);
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::designEffectSection(table, sums, sink); });
 }
 
 void TForm1::UcinkyNove()
 {
     if (AssessEffectsInvalid != 0) {
-        dialogs().showMessage(tragvel::assessEffectRefusal());
+        dialogs().showMessage(tragvel::report::assessEffectRefusal());
         return;
     }
     const tragvel::CellTable table = readCells(*StringGrid6);
-    const tragvel::EffectSums sums = effectSums(Label96, Label53, Label99, Label115, Label105);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::assessEffectSection(table, sums, sink); });
+    const tragvel::report::EffectSums sums = effectSums(Label96, Label53, Label99, Label115, Label105);
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::assessEffectSection(table, sums, sink); });
 }
 
 void TForm1::ZatPorVyp()
 {
-    const tragvel::CapacityInputs inputs = capacityInputs(*this, Label82);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::comparisonCapacitySection(inputs, sink); });
+    const tragvel::report::CapacityInputs inputs = capacityInputs(*this, Label82);
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::comparisonCapacitySection(inputs, sink); });
 }
 
 void TForm1::ZatStatVyp()
 {
-    const tragvel::CapacityInputs inputs = capacityInputs(*this, Label128);
-    writeReportSection(*this, [&](const tragvel::LineSink &sink) { tragvel::staticCapacitySection(inputs, sink); });
+    const tragvel::report::CapacityInputs inputs = capacityInputs(*this, Label128);
+    writeReportSection(*this, [&](const tragvel::report::LineSink &sink) { tragvel::report::staticCapacitySection(inputs, sink); });
 }
 
 void TForm1::SaveText()
 {
-    tragvel::saveProjectText(*RichEdit1->document(),
-                             tragvel::projectTextPath(DirectoryListBox4->directory(), Edit17->text()), reportDpi(*this));
+    tragvel::report::saveProjectText(*RichEdit1->document(),
+                             tragvel::report::projectTextPath(DirectoryListBox4->directory(), Edit17->text()), reportDpi(*this));
 }
 
-std::array<tragvel::ProjectPicture, 6> projectPictures(const TForm1 &form)
+std::array<tragvel::report::ProjectPicture, 6> projectPictures(const TForm1 &form)
 {
     return {
-        tragvel::ProjectPicture{form.Image1->image(), form.LongLineInvalid == 0},
-        tragvel::ProjectPicture{form.Image2->image(), form.TransLineInvalid == 0},
-        tragvel::ProjectPicture{form.Image3->image(), form.DesignLoadsInvalid == 0},
-        tragvel::ProjectPicture{form.Image4->image(), form.DesignLoadsInvalid == 0},
-        tragvel::ProjectPicture{form.Image5->image(), form.AssessLoadsInvalid == 0},
-        tragvel::ProjectPicture{form.Image6->image(), form.AssessLoadsInvalid == 0},
+        tragvel::report::ProjectPicture{form.Image1->image(), form.LongLineInvalid == 0},
+        tragvel::report::ProjectPicture{form.Image2->image(), form.TransLineInvalid == 0},
+        tragvel::report::ProjectPicture{form.Image3->image(), form.DesignLoadsInvalid == 0},
+        tragvel::report::ProjectPicture{form.Image4->image(), form.DesignLoadsInvalid == 0},
+        tragvel::report::ProjectPicture{form.Image5->image(), form.AssessLoadsInvalid == 0},
+        tragvel::report::ProjectPicture{form.Image6->image(), form.AssessLoadsInvalid == 0},
     };
 }
 
 void TForm1::SavePict()
 {
-    tragvel::saveProjectPictures(projectPictures(*this), DirectoryListBox4->directory(), Edit17->text());
+    tragvel::report::saveProjectPictures(projectPictures(*this), DirectoryListBox4->directory(), Edit17->text());
 }
 
 // The standard document: every writer checks its own input; a refused one does not stop the rest.
@@ -223,14 +223,14 @@ void TForm1::Button42Click()
 void TForm1::Button43Click()
 {
     RichEditDocument document(*RichEdit1, reportDpi(*this));
-    document.setCurrentPointSize(tragvel::pointsFromPixels(SpinEdit1->fontSize(), reportDpi(*this)));
+    document.setCurrentPointSize(tragvel::report::pointsFromPixels(SpinEdit1->fontSize(), reportDpi(*this)));
 }
 
 // "Normálně": strikeout keeps its state.
 void TForm1::Button44Click()
 {
     RichEditDocument document(*RichEdit1, reportDpi(*this));
-    tragvel::TextStyle style = document.currentStyle();
+    tragvel::report::TextStyle style = document.currentStyle();
     style.bold = false;
     style.italic = false;
     style.underline = false;
@@ -241,7 +241,7 @@ void TForm1::Button44Click()
 void TForm1::Button45Click()
 {
     RichEditDocument document(*RichEdit1, reportDpi(*this));
-    tragvel::TextStyle style = document.currentStyle();
+    tragvel::report::TextStyle style = document.currentStyle();
     style.underline = !style.underline;
     document.setCurrentStyle(style);
 }
@@ -249,7 +249,7 @@ void TForm1::Button45Click()
 void TForm1::Button46Click()
 {
     RichEditDocument document(*RichEdit1, reportDpi(*this));
-    tragvel::TextStyle style = document.currentStyle();
+    tragvel::report::TextStyle style = document.currentStyle();
     style.italic = !style.italic;
     document.setCurrentStyle(style);
 }
@@ -257,7 +257,7 @@ void TForm1::Button46Click()
 void TForm1::Button47Click()
 {
     RichEditDocument document(*RichEdit1, reportDpi(*this));
-    tragvel::TextStyle style = document.currentStyle();
+    tragvel::report::TextStyle style = document.currentStyle();
     style.bold = !style.bold;
     document.setCurrentStyle(style);
 }

@@ -1,15 +1,17 @@
 #include "app/stringgrid.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 #include <utility>
 
 namespace {
 
-// Reports every commit of the in-place editor, even one that leaves the text as it was.
+// Reports a commit of the in-place editor that changes the cell's text; a commit that leaves the
+// text as it was (an editor opened only by moving through the cells) is no edit.
 class CommitDelegate : public QStyledItemDelegate
 {
 public:
@@ -18,6 +20,7 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        m_grid->editorOpened(editor);
         if (editor && m_grid->editorEventFilter())
             editor->installEventFilter(m_grid->editorEventFilter());
         return editor;
@@ -35,6 +38,9 @@ public:
 
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
+        const auto *line = qobject_cast<QLineEdit *>(editor);
+        if (line && line->text() == index.data(Qt::EditRole).toString())
+            return;
         QStyledItemDelegate::setModelData(editor, model, index);
         m_grid->reportEdit(index.column(), index.row(), index.data(Qt::EditRole).toString());
     }
@@ -107,19 +113,26 @@ void StringGrid::setRowHeights(int pixels)
 
 void StringGrid::reportEdit(int column, int row, const QString &text)
 {
-    if (m_editHandler)
-        m_editHandler(column, row, text);
+    if (!m_editHandler)
+        return;
+    const QScopedValueRollback<bool> reporting(m_reporting, true);
+    m_editHandler(column, row, text);
+}
+
+void StringGrid::editorOpened(QWidget *editor)
+{
+    m_editor = editor;
 }
 
 void StringGrid::commitOpenEditor()
 {
-    if (state() != EditingState)
+    // Not while this grid's own commit is being reported: that editor is in the middle of it.
+    if (m_reporting || !m_editor || !isEditing())
         return;
-    QWidget *editor = QApplication::focusWidget();
-    if (editor && isAncestorOf(editor)) {
-        commitData(editor);
-        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
+    QWidget *editor = m_editor;
+    // As Enter does: the text goes into the cell (reported when it changed), the editor closes.
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 QRect StringGrid::selectedCells() const

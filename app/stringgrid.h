@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QPointer>
 #include <QTableWidget>
 
 #include <functional>
 
 // A grid of text cells addressed as (column, row), row 0 being the header row and, where the grid
 // has one, column 0 the fixed row-number column. Both are shown as part of the grid, not editable.
-// Only a commit of the in-place editor by the user reports an edit; programmatic writes do not.
+// Only a commit of the in-place editor that changes a cell's text reports an edit; programmatic
+// writes do not.
 class StringGrid : public QTableWidget
 {
     Q_OBJECT
@@ -24,11 +26,18 @@ public:
     void setGridRowCount(int rows);
     void setRowHeights(int pixels);
 
-    // Called by the delegate when the user commits an edit.
-    void reportEdit(int column, int row, const QString &text);
-
-    // Commits the text of an open in-place editor as the user's Enter would, and closes it.
+    // Commits the text of an open in-place editor through the same path as the user's Enter
+    // (the edit is reported when the text changed) and closes the editor. Does nothing when no
+    // editor is open.
     void commitOpenEditor();
+    // True while the in-place editor is open.
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+
+    // Called by the delegate when the user commits an edit that changes the cell's text.
+    void reportEdit(int column, int row, const QString &text);
+    // Called by the delegate for every editor it opens.
+    void editorOpened(QWidget *editor);
+
     // The selected cells (the current cell when nothing is selected) as columns x rows.
     QRect selectedCells() const;
     // Installed on every in-place editor, so the window's commands can take their shortcuts.
@@ -62,4 +71,6 @@ private:
     EditHandler m_editHandler;
     QObject *m_editorFilter = nullptr;
     bool m_enterInEditor = false;
+    QPointer<QWidget> m_editor;
+    bool m_reporting = false;
 };

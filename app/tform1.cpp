@@ -103,6 +103,10 @@ void TForm1::runGuarded(const std::function<void()> &handler)
 {
     ++m_guardDepth;
     try {
+        // A command works on the texts the user sees: a cell still being typed in counts as
+        // committed before the command (or a dialog it opens) reads anything.
+        for (StringGrid *grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4})
+            grid->commitOpenEditor();
         handler();
     } catch (const tragvel::Error &e) {
         m_dialogs.showError(e.text());

@@ -43,7 +43,9 @@ public:
     void showMessages(const QStringList &messages);
 
     // Runs a handler so that no exception leaves it: failures nobody expected are shown in the
-    // standard error box and the window stays usable.
+    // standard error box and the window stays usable. Every command (button, accelerator, menu
+    // action, grid and file-list event) passes through here; an open cell editor of the tables is
+    // committed first, as the user's Enter commits it.
     // The outermost handler also records what it changed in the four input tables as one undo step.
     void runGuarded(const std::function<void()> &handler);
     TableHistory &tableHistory() { return *m_tableHistory; }
@@ -144,7 +146,7 @@ public:
     void ButtonWorstAssessmentClick();
     // The integrals of both influence lines (StringGrid1, StringGrid2 as they stand) over a patch
     // already shifted by its set's reference point. Changes nothing on the window.
-    tragvel::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
+    tragvel::effects::TPatchIntegrals PricCara(double x1, double x2, double y1, double y2);
 
     // ---- tab 5: load capacity ----
     void Button25Click();

@@ -25,9 +25,9 @@ struct WorstTab
     void (TForm1::*compute)();
 };
 
-tragvel::InfluenceLine readLine(const StringGrid &grid, QChar sep)
+tragvel::effects::InfluenceLine readLine(const StringGrid &grid, QChar sep)
 {
-    tragvel::InfluenceLine line;
+    tragvel::effects::InfluenceLine line;
     for (int row = 1; row < grid.rowCount(); ++row)
         line.push_back({tragvel::toReal(grid.cell(1, row), sep), tragvel::toReal(grid.cell(2, row), sep)});
     return line;
@@ -53,7 +53,7 @@ void openWorstPosition(TForm1 &form, const WorstTab &tab)
     tragvel::effects::WorstPositionTask task;
     std::vector<int> vehicleRows;
     for (int row = 1; row < tab.loads.rowCount(); ++row) {
-        if (tragvel::toWhole(tab.loads.cell(6, row)) != tragvel::VehicleLoad)
+        if (tragvel::toWhole(tab.loads.cell(6, row)) != tragvel::effects::VehicleLoad)
             continue;
         vehicleRows.push_back(row);
         task.vehicle.push_back({tragvel::toReal(tab.loads.cell(1, row), sep) - xr,

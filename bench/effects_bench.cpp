@@ -17,9 +17,9 @@
 namespace {
 
 // A wavy line of `count` points over 0..50 with both signs and a step in the middle.
-tragvel::InfluenceLine wavyLine(int count)
+tragvel::effects::InfluenceLine wavyLine(int count)
 {
-    tragvel::InfluenceLine line;
+    tragvel::effects::InfluenceLine line;
     for (int i = 0; i < count; ++i) {
         const double x = 50.0 * i / (count - 1);
         line.push_back({x, std::sin(x / 4.0) + 0.25});
@@ -31,14 +31,14 @@ tragvel::InfluenceLine wavyLine(int count)
 
 void integrateOverLine(benchmark::State &state, int count)
 {
-    const tragvel::InfluenceLine longitudinal = wavyLine(count);
-    const tragvel::InfluenceLine transverse = wavyLine(count);
+    const tragvel::effects::InfluenceLine longitudinal = wavyLine(count);
+    const tragvel::effects::InfluenceLine transverse = wavyLine(count);
     double x1 = 3.3, x2 = 47.1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(x1);
         benchmark::DoNotOptimize(x2);
         benchmark::DoNotOptimize(
-            tragvel::integratePatch(longitudinal, transverse, x1, x2, 1.5, 44.0));
+            tragvel::effects::integratePatch(longitudinal, transverse, x1, x2, 1.5, 44.0));
     }
 }
 
@@ -58,8 +58,8 @@ BENCHMARK(BM_IntegrateTwentyFivePointLines);
 void BM_EffectSetOfHundredPatches(benchmark::State &state)
 {
     const QChar sep = tragvel::programDecimalSeparator();
-    const tragvel::InfluenceLine longitudinal = wavyLine(100);
-    const tragvel::InfluenceLine transverse = wavyLine(100);
+    const tragvel::effects::InfluenceLine longitudinal = wavyLine(100);
+    const tragvel::effects::InfluenceLine transverse = wavyLine(100);
     tragvel::CellTable loads;
     loads.rows.push_back(QStringList(7));
     for (int i = 1; i <= 100; ++i) {
@@ -70,13 +70,13 @@ void BM_EffectSetOfHundredPatches(benchmark::State &state)
                               QStringLiteral("12"), QString::number(i % 3 ? 10 : -10),
                               QString::number(i % 4)});
     }
-    const tragvel::EffectBoxes boxes{QStringLiteral("0"), QStringLiteral("0"),
+    const tragvel::effects::EffectBoxes boxes{QStringLiteral("0"), QStringLiteral("0"),
                                      QStringLiteral("1,20"), QStringLiteral("25")};
-    const tragvel::PatchIntegrator integrate = [&](double a, double b, double c, double d) {
-        return tragvel::integratePatch(longitudinal, transverse, a, b, c, d);
+    const tragvel::effects::PatchIntegrator integrate = [&](double a, double b, double c, double d) {
+        return tragvel::effects::integratePatch(longitudinal, transverse, a, b, c, d);
     };
     for (auto _ : state)
-        benchmark::DoNotOptimize(tragvel::computeEffectSet(loads, boxes, integrate, sep));
+        benchmark::DoNotOptimize(tragvel::effects::computeEffectSet(loads, boxes, integrate, sep));
 }
 BENCHMARK(BM_EffectSetOfHundredPatches);
 
@@ -103,7 +103,7 @@ void ensureApplication()
     static QApplication application(argc, argv);
 }
 
-void fillLine(StringGrid &grid, const tragvel::InfluenceLine &line, QChar sep)
+void fillLine(StringGrid &grid, const tragvel::effects::InfluenceLine &line, QChar sep)
 {
     grid.setGridRowCount(int(line.size()) + 1);
     for (int row = 1; row <= int(line.size()); ++row) {

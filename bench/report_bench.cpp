@@ -67,9 +67,9 @@ struct Inputs
     tragvel::CellTable assess = loadTable(100);
     tragvel::CellTable designEffects = effectTable(100);
     tragvel::CellTable assessEffects = effectTable(100);
-    tragvel::EffectSums sums{QStringLiteral("1234,57"), QStringLiteral("0,00"), QStringLiteral("98765,43"),
+    tragvel::report::EffectSums sums{QStringLiteral("1234,57"), QStringLiteral("0,00"), QStringLiteral("98765,43"),
                              QStringLiteral("-12,50"), QStringLiteral("99987,50")};
-    tragvel::CapacityInputs capacity{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"),
+    tragvel::report::CapacityInputs capacity{QStringLiteral("100"), QStringLiteral("20"), QStringLiteral("30"),
                                      QStringLiteral("5"), QStringLiteral("24"), QStringLiteral("1,00"),
                                      QStringLiteral("1,00"), QStringLiteral("250"), QStringLiteral("60,00")};
 };
@@ -77,16 +77,16 @@ struct Inputs
 void writeStandardDocument(QTextDocument &document, const Inputs &in)
 {
     document.setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
-    tragvel::TextDocumentReport report(document, 96.0);
-    const tragvel::LineSink sink = tragvel::documentSink(report, 96.0);
-    tragvel::longitudinalLineSection(in.longitudinal, sink);
-    tragvel::transverseLineSection(in.transverse, sink);
-    tragvel::designLoadSection(in.design, sink);
-    tragvel::assessLoadSection(in.assess, sink);
-    tragvel::designEffectSection(in.designEffects, in.sums, sink);
-    tragvel::assessEffectSection(in.assessEffects, in.sums, sink);
-    tragvel::comparisonCapacitySection(in.capacity, sink);
-    tragvel::staticCapacitySection(in.capacity, sink);
+    tragvel::report::TextDocumentReport report(document, 96.0);
+    const tragvel::report::LineSink sink = tragvel::report::documentSink(report, 96.0);
+    tragvel::report::longitudinalLineSection(in.longitudinal, sink);
+    tragvel::report::transverseLineSection(in.transverse, sink);
+    tragvel::report::designLoadSection(in.design, sink);
+    tragvel::report::assessLoadSection(in.assess, sink);
+    tragvel::report::designEffectSection(in.designEffects, in.sums, sink);
+    tragvel::report::assessEffectSection(in.assessEffects, in.sums, sink);
+    tragvel::report::comparisonCapacitySection(in.capacity, sink);
+    tragvel::report::staticCapacitySection(in.capacity, sink);
 }
 
 QImage picture(int width, int height)
@@ -110,11 +110,11 @@ void BM_StandardDocument(benchmark::State &state)
 }
 BENCHMARK(BM_StandardDocument)->Unit(benchmark::kMillisecond);
 
-std::array<tragvel::ProjectPicture, 6> sixPictures()
+std::array<tragvel::report::ProjectPicture, 6> sixPictures()
 {
-    return {tragvel::ProjectPicture{picture(993, 393), true}, tragvel::ProjectPicture{picture(993, 393), true},
-            tragvel::ProjectPicture{picture(449, 81), true},  tragvel::ProjectPicture{picture(449, 217), true},
-            tragvel::ProjectPicture{picture(449, 81), true},  tragvel::ProjectPicture{picture(449, 217), true}};
+    return {tragvel::report::ProjectPicture{picture(993, 393), true}, tragvel::report::ProjectPicture{picture(993, 393), true},
+            tragvel::report::ProjectPicture{picture(449, 81), true},  tragvel::report::ProjectPicture{picture(449, 217), true},
+            tragvel::report::ProjectPicture{picture(449, 81), true},  tragvel::report::ProjectPicture{picture(449, 217), true}};
 }
 
 // Saving the project: the standard document as RTF and all six pictures as JPEG.
@@ -123,11 +123,11 @@ void BM_SaveProject(benchmark::State &state)
     const Inputs in;
     QTextDocument document;
     writeStandardDocument(document, in);
-    const std::array<tragvel::ProjectPicture, 6> pictures = sixPictures();
+    const std::array<tragvel::report::ProjectPicture, 6> pictures = sixPictures();
     QTemporaryDir dir;
     for (auto _ : state) {
-        tragvel::saveProjectText(document, tragvel::projectTextPath(dir.path(), QStringLiteral("Proj1")), 96.0);
-        tragvel::saveProjectPictures(pictures, dir.path(), QStringLiteral("Proj1"));
+        tragvel::report::saveProjectText(document, tragvel::report::projectTextPath(dir.path(), QStringLiteral("Proj1")), 96.0);
+        tragvel::report::saveProjectPictures(pictures, dir.path(), QStringLiteral("Proj1"));
     }
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
@@ -139,7 +139,7 @@ void BM_RtfOfStandardDocument(benchmark::State &state)
     QTextDocument document;
     writeStandardDocument(document, in);
     for (auto _ : state)
-        benchmark::DoNotOptimize(tragvel::rtfBytes(document, 96.0));
+        benchmark::DoNotOptimize(tragvel::report::rtfBytes(document, 96.0));
 }
 BENCHMARK(BM_RtfOfStandardDocument)->Unit(benchmark::kMillisecond);
 
@@ -149,12 +149,12 @@ void BM_ExportPdf(benchmark::State &state)
     const Inputs in;
     QTextDocument document;
     writeStandardDocument(document, in);
-    const std::vector<tragvel::CaptionedPicture> pictures = tragvel::captionedPictures(sixPictures());
-    const tragvel::PageDecoration decoration{QStringLiteral("Proj1"), QStringLiteral("8. 12. 2026")};
+    const std::vector<tragvel::report::CaptionedPicture> pictures = tragvel::report::captionedPictures(sixPictures());
+    const tragvel::report::PageDecoration decoration{QStringLiteral("Proj1"), QStringLiteral("8. 12. 2026")};
     QTemporaryDir dir;
     for (auto _ : state)
-        tragvel::writeFileReplacing(tragvel::projectPdfPath(dir.path(), QStringLiteral("Proj1")),
-                                    tragvel::reportPdf(document, 96.0, pictures, decoration));
+        tragvel::writeFileReplacing(tragvel::report::projectPdfPath(dir.path(), QStringLiteral("Proj1")),
+                                    tragvel::report::reportPdf(document, 96.0, pictures, decoration));
 }
 BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
 

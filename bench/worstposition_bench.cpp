@@ -9,9 +9,9 @@ namespace {
 using namespace tragvel::effects;
 
 // A wavy line of `count` points over 0..length with both signs.
-tragvel::InfluenceLine wavyLine(int count, double from, double length)
+tragvel::effects::InfluenceLine wavyLine(int count, double from, double length)
 {
-    tragvel::InfluenceLine line;
+    tragvel::effects::InfluenceLine line;
     for (int i = 0; i < count; ++i) {
         const double x = from + length * i / (count - 1);
         line.push_back({x, std::sin(x / 4.0) + 0.25});

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace tragvel {
+namespace tragvel::capacity {
 
 namespace {
 
@@ -92,4 +92,4 @@ CopyOutcome copyPermanentEffects(bool effectsCurrent, const QString &permanentTe
     return CopyOutcome{generalText(sum, sep), QString()};
 }
 
-} // namespace tragvel
+} // namespace tragvel::capacity

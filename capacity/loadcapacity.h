@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace tragvel {
+namespace tragvel::capacity {
 
 // The box texts of one load-capacity formula as typed. `first` is Sp,c for the comparison
 // calculation and Sn,u for the comparison static calculation.
@@ -49,4 +49,4 @@ CopyOutcome copyAssessmentEffect(bool effectsCurrent, const QString &labelText);
 CopyOutcome copyPermanentEffects(bool effectsCurrent, const QString &permanentText,
                                  const QString &relievedText, QChar decimalSeparator);
 
-} // namespace tragvel
+} // namespace tragvel::capacity

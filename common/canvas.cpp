@@ -64,8 +64,8 @@ void Canvas::fillRect(int left, int top, int right, int bottom)
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QRect area(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
-    if (m_brushStyle != BrushStyle::Solid)
-        painter.fillRect(area, colors::white);
+    // A hatch paints its lines only: what was drawn before shows between them.
+    painter.setBackgroundMode(Qt::TransparentMode);
     painter.setBrushOrigin(0, 0);
     painter.fillRect(area, QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
 }
@@ -153,8 +153,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom)
         return;
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBackground(colors::white);
-    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackgroundMode(Qt::TransparentMode);
     painter.setBrushOrigin(0, 0);
     painter.setBrush(QBrush(m_brushColor, qtBrushStyle(m_brushStyle)));
     QPen pen(m_penColor, m_penWidth == 1 ? 0 : m_penWidth,

@@ -24,7 +24,8 @@ inline const QColor white{255, 255, 255};
 //   fill the inside with the brush and outline it with the pen; rectangle() takes its corners in
 //   either order;
 // - fillRect() fills (left, top, right, bottom) with the brush, right and bottom edge excluded;
-// - hatched brushes draw their lines in the brush colour over white.
+// - hatched brushes draw their lines in the brush colour only; the gaps between them are
+//   transparent, so what was drawn before shows through.
 // No antialiasing. Coordinates are clamped to +-16384 so that far-off points cannot hang or crash
 // the painter.
 class Canvas

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+
+#include <memory>
 
 namespace tragvel {
 
@@ -10,7 +13,15 @@ namespace tragvel {
 // Throws FileError "Cannot create file <path>" when that is not possible.
 void writeFileReplacing(const QString &path, const QByteArray &bytes);
 
-// Reads a whole file; throws FileError naming the reason and the path when it cannot be read.
+// Opens a regular file for reading. Anything else (a directory, a FIFO, a device) is refused
+// without waiting for it. Throws FileError "Cannot open file "<path>". <reason>".
+std::unique_ptr<QFile> openRegularFile(const QString &path);
+
+// The error of a file that cannot be opened or read: "Cannot open file "<path>". <reason>".
+QString cannotOpenText(const QString &path, const QString &reason);
+
+// Reads a whole regular file; throws FileError "Cannot open file "<path>". <reason>" when it
+// cannot be opened or read.
 QByteArray readWholeFile(const QString &path);
 
 } // namespace tragvel

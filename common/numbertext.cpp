@@ -1,6 +1,7 @@
 #include "common/numbertext.h"
 
 #include "common/errors.h"
+#include "common/numbergrammar.h"
 #include "common/textfilereader.h"
 
 #include <QLocale>
@@ -142,60 +143,7 @@ std::optional<double> parseReal(QStringView text, QChar decimalSeparator)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-
-    std::string ascii;
-    qsizetype i = begin;
-    bool negative = false;
-    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    std::string integerDigits;
-    std::string fractionDigits;
-    while (i < end && text[i].isDigit() && text[i].unicode() < 128)
-        integerDigits.push_back(char(text[i++].unicode()));
-    if (i < end && text[i] == decimalSeparator) {
-        ++i;
-        while (i < end && text[i].isDigit() && text[i].unicode() < 128)
-            fractionDigits.push_back(char(text[i++].unicode()));
-    }
-    if (integerDigits.empty() && fractionDigits.empty())
-        return std::nullopt;
-    std::string exponentDigits;
-    bool negativeExponent = false;
-    if (i < end && (text[i] == u'E' || text[i] == u'e')) {
-        ++i;
-        if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-            negativeExponent = text[i] == u'-';
-            ++i;
-        }
-        while (i < end && text[i].isDigit() && text[i].unicode() < 128)
-            exponentDigits.push_back(char(text[i++].unicode()));
-        if (exponentDigits.empty())
-            return std::nullopt;
-    }
-    if (i != end)
-        return std::nullopt;
-
-    ascii = (integerDigits.empty() ? std::string("0") : integerDigits);
-    if (!fractionDigits.empty())
-        ascii += '.' + fractionDigits;
-    if (!exponentDigits.empty())
-        ascii += std::string(negativeExponent ? "e-" : "e") + exponentDigits;
-
-    double value = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too small for a double reads as zero; too large is no number.
-        if (!negativeExponent)
-            return std::nullopt;
-        value = 0.0;
-    } else if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) {
-        return std::nullopt;
-    }
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
+    return readNumberText(text.mid(begin, end - begin), NumberGrammar::cell(decimalSeparator));
 }
 
 std::optional<int> parseWhole(QStringView text)

@@ -14,7 +14,7 @@ QChar programDecimalSeparator();
 // A real in number text: optional sign, digits with at most one decimal separator (at least one
 // digit in the mantissa), optional exponent "E"/"e" with optional sign and digits, blanks (and
 // other characters up to code 32) allowed around it. A value beyond the double range is not a
-// number; a value too small for it reads as zero.
+// number; a value too small for it reads as zero, however it is written.
 std::optional<double> parseReal(QStringView text, QChar decimalSeparator);
 
 // A whole number: optional leading blanks, optional sign, decimal digits, nothing after; within int.

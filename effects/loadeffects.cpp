@@ -6,7 +6,7 @@
 #include <cmath>
 #include <optional>
 
-namespace tragvel {
+namespace tragvel::effects {
 
 namespace {
 
@@ -190,4 +190,4 @@ EffectSet computeEffectSet(const CellTable &loads, const EffectBoxes &boxes,
     return set;
 }
 
-} // namespace tragvel
+} // namespace tragvel::effects

@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-namespace tragvel {
+namespace tragvel::effects {
 
 // Load-type codes of a load table (column 6).
 enum LoadTypeCode : int {
@@ -81,4 +81,4 @@ EffectLabels effectLabels(const EffectSums &sums, QChar decimalSeparator);
 EffectSet computeEffectSet(const CellTable &loads, const EffectBoxes &boxes,
                            const PatchIntegrator &integrate, QChar decimalSeparator);
 
-} // namespace tragvel
+} // namespace tragvel::effects

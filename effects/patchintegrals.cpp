@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-namespace tragvel {
+namespace tragvel::effects {
 
 namespace {
 
@@ -129,4 +129,4 @@ TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const Influenc
     return result;
 }
 
-} // namespace tragvel
+} // namespace tragvel::effects

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace tragvel {
+namespace tragvel::effects {
 
 // One point of an influence line: abscissa (station or distance from the edge) and ordinate.
 struct LinePoint
@@ -30,4 +30,4 @@ struct TPatchIntegrals
 TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const InfluenceLine &transverse,
                                double x1, double x2, double y1, double y2);
 
-} // namespace tragvel
+} // namespace tragvel::effects

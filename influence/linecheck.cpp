@@ -47,6 +47,7 @@ LineCheckOutcome checkLine(const CellTable &table, const LineKind &kind, QChar d
     if (!allNumbers) {
         outcome.points.clear();
         outcome.messages.append(lineTexts::notNumber());
+        outcome.messagesBeforeRedraw = 1;
         return outcome;
     }
     outcome.numbersPresent = true;
@@ -68,6 +69,7 @@ LineCheckOutcome checkLine(const CellTable &table, const LineKind &kind, QChar d
         if (areaText != QStringLiteral("1"))
             outcome.messages.append(lineTexts::areaWarning(areaText, decimalSeparator));
     }
+    outcome.messagesBeforeRedraw = int(outcome.messages.size());
 
     for (size_t r = 0; r + 1 < outcome.points.size(); ++r) {
         if (outcome.points[r].station > outcome.points[r + 1].station)

@@ -27,6 +27,9 @@ struct LineCheckOutcome
     // The messages to show, in order: Chyba#16 alone, or the area warning followed by the value
     // failures.
     QStringList messages;
+    // How many of the messages come before the picture is reset to the empty grid: Chyba#16 (the
+    // picture is not touched) or the area warning; the value failures come after the reset.
+    int messagesBeforeRedraw = 0;
 
     std::vector<TablePoint> points;
     double smallestStation = 0.0; // m: minimum of 0 and all stations

@@ -25,6 +25,22 @@ int roundedCoordinate(double value)
     return int(std::nearbyint(value));
 }
 
+// value × size / (factor × range) in that order; where a product would overflow (values near
+// the double limit) the ratio is taken first instead, so the point keeps its place and its sign.
+double scaled(double value, double size, double factor, double range)
+{
+    const double product = value * size;
+    const double divisor = factor * range;
+    if (std::isfinite(product) && std::isfinite(divisor))
+        return product / divisor;
+    return value / range * (size / factor);
+}
+
+double scaled(double value, double size, double range)
+{
+    return scaled(value, size, 1.0, range);
+}
+
 } // namespace
 
 QPoint linePixel(const TablePoint &point, double stationRange, double ordinateScale, int width,
@@ -32,9 +48,8 @@ QPoint linePixel(const TablePoint &point, double stationRange, double ordinateSc
 {
     const double w = width;
     const double h = height;
-    const double x = point.station * w / stationRange;
-    const double y = h / 2.0 - point.ordinate * h / (2.0 * ordinateScale);
-    return {roundedCoordinate(x), roundedCoordinate(y)};
+    return {roundedCoordinate(scaled(point.station, w, stationRange)),
+            roundedCoordinate(h / 2.0 - scaled(point.ordinate, h, 2.0, ordinateScale))};
 }
 
 std::vector<QPoint> linePixels(const LineCheckOutcome &outcome, int width, int height)

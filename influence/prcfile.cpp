@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "common/textfilereader.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tragvel {
@@ -30,47 +31,67 @@ QString paddedRowNumber(int row)
 
 PrcReadResult readPrc(const QByteArray &bytes, const LineKind &kind, QChar decimalSeparator)
 {
-    PrcReadResult result;
     TextFileReader reader(bytes);
+    return readPrc(reader, kind, decimalSeparator);
+}
+
+PrcReadResult readPrc(TextFileReader &reader, const LineKind &kind, QChar decimalSeparator)
+{
+    PrcReadResult result;
     while (!reader.atEnd() && int(result.rows.size()) < kind.maxPoints) {
         PrcRow row;
+        const int rowNumber = int(result.rows.size()) + 1;
+        int cells = 0;
+        const auto raise = [&](const QString &message) {
+            result.messages.append(message);
+            result.places.push_back({rowNumber, cells});
+        };
         for (std::optional<QString> *cell : {&row.station, &row.ordinate}) {
             if (reader.atLineEnd())
                 break;
             const TextFileReader::Number number = reader.readNumber();
             if (!number.valid)
-                result.messages.append(lineTexts::invalidFileNumber());
+                raise(lineTexts::invalidFileNumber());
             *cell = numberCellText(number.value, decimalSeparator);
+            ++cells;
         }
         if (!reader.restOfLineIsBlank())
-            result.messages.append(lineTexts::tooManyColumns());
+            raise(lineTexts::tooManyColumns());
         reader.skipLine();
         result.rows.push_back(std::move(row));
     }
-    if (!reader.atEnd())
+    if (!reader.atEnd()) {
         result.messages.append(kind.tooManyLines);
+        result.places.push_back(afterTheLastRow);
+    }
     return result;
 }
 
-void applyPrc(CellTable &table, const PrcReadResult &result)
+void applyPrc(CellTable &table, const PrcReadResult &result, const ReadMessageSink &sink)
 {
     if (result.rows.empty())
         return;
-    const size_t rowCount = result.rows.size() + 1;
-    const int columns = table.rows.empty() ? lineColumns : int(table.rows.front().size());
-    // Shrinking cuts the rows beyond the file; growing appends empty rows.
-    table.rows.resize(rowCount, QStringList(columns, QString()));
+    const int columns = std::max(table.rows.empty() ? lineColumns : int(table.rows.front().size()), lineColumns);
+    PlacedMessages messages(result.messages, result.places, table, sink);
     for (size_t i = 0; i < result.rows.size(); ++i) {
         const int row = int(i) + 1;
+        // The table ends with the row being read: a longer table is cut at once, and every row
+        // the load writes starts empty, so a cell the file does not supply stays empty.
+        table.rows.resize(size_t(row) + 1);
         QStringList &cells = table.rows[size_t(row)];
-        while (cells.size() < lineColumns)
-            cells.append(QString());
+        cells = QStringList(columns, QString());
         cells[0] = paddedRowNumber(row);
-        if (result.rows[i].station)
-            cells[1] = *result.rows[i].station;
-        if (result.rows[i].ordinate)
-            cells[2] = *result.rows[i].ordinate;
+        int written = 0;
+        for (const std::optional<QString> &text : {result.rows[i].station, result.rows[i].ordinate}) {
+            messages.showUpTo(row, written);
+            if (!text)
+                break;
+            table.rows[size_t(row)][written + 1] = *text;
+            ++written;
+        }
+        messages.showUpTo(row, lineColumns);
     }
+    messages.showRest();
 }
 
 QByteArray writePrc(const CellTable &table, QChar decimalSeparator)

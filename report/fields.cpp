@@ -2,7 +2,7 @@
 
 #include "common/numbertext.h"
 
-namespace tragvel {
+namespace tragvel::report {
 
 namespace {
 
@@ -53,4 +53,4 @@ QString numberField(const QString &cell, int decimals)
     return paddedField(fixedText(toReal(cell, separator), 5, decimals, separator), 10);
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

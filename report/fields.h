@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace tragvel {
+namespace tragvel::report {
 
 // A padded field: at most the first 15 characters of the text, filled with blanks to `width`.
 // The cut is 15 whatever the width, so a longer text overflows a narrow field.
@@ -18,4 +18,4 @@ QString rowNumberField(int row);
 // field of width 10. Throws ConversionError when the cell is not a number.
 QString numberField(const QString &cell, int decimals);
 
-} // namespace tragvel
+} // namespace tragvel::report

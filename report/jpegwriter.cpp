@@ -11,7 +11,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-namespace tragvel {
+namespace tragvel::report {
 
 namespace {
 
@@ -144,4 +144,4 @@ QByteArray JpegEncoder::encode(const QImage &image) const
     return bytes;
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

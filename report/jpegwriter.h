@@ -4,7 +4,7 @@
 
 class QImage;
 
-namespace tragvel {
+namespace tragvel::report {
 
 // Baseline JPEG of 24-bit colour with full-resolution colour (4:4:4 sampling).
 class JpegEncoder
@@ -19,4 +19,4 @@ private:
     int m_quality;
 };
 
-} // namespace tragvel
+} // namespace tragvel::report

@@ -17,7 +17,7 @@
 #include <cmath>
 #include <memory>
 
-namespace tragvel {
+namespace tragvel::report {
 
 namespace {
 
@@ -221,4 +221,4 @@ QByteArray reportPdf(const QTextDocument &document, double verticalDpi,
     return bytes;
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

@@ -12,7 +12,7 @@
 class QPagedPaintDevice;
 class QTextDocument;
 
-namespace tragvel {
+namespace tragvel::report {
 
 struct CaptionedPicture
 {
@@ -41,4 +41,4 @@ int paintReport(QPagedPaintDevice &device, const QTextDocument &document, double
 QByteArray reportPdf(const QTextDocument &document, double verticalDpi,
                      const std::vector<CaptionedPicture> &pictures, const PageDecoration &decoration);
 
-} // namespace tragvel
+} // namespace tragvel::report

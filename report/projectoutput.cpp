@@ -4,7 +4,7 @@
 #include "report/jpegwriter.h"
 #include "report/rtfwriter.h"
 
-namespace tragvel {
+namespace tragvel::report {
 
 namespace {
 
@@ -46,4 +46,4 @@ void saveProjectPictures(const std::array<ProjectPicture, 6> &pictures, const QS
     }
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

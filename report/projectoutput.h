@@ -7,7 +7,7 @@
 
 class QTextDocument;
 
-namespace tragvel {
+namespace tragvel::report {
 
 // The output files of a project named `name` in `directory`. The separator is always inserted,
 // also after a directory that already ends with one; the name is used as it stands.
@@ -31,4 +31,4 @@ struct ProjectPicture
 void saveProjectPictures(const std::array<ProjectPicture, 6> &pictures, const QString &directory,
                          const QString &name);
 
-} // namespace tragvel
+} // namespace tragvel::report

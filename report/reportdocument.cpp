@@ -5,7 +5,7 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 
-namespace tragvel {
+namespace tragvel::report {
 
 void appendReportLine(ReportDocument &document, const ReportLine &line, double verticalDpi)
 {
@@ -97,4 +97,4 @@ void TextDocumentReport::appendLine(const QString &text)
     appendLineAtEnd(m_caret, text);
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

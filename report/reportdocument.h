@@ -10,7 +10,7 @@ class QFont;
 class QTextCharFormat;
 class QTextDocument;
 
-namespace tragvel {
+namespace tragvel::report {
 
 // The report's rich-text editor as the report commands see it: one set of current attributes
 // (those of the selection, or of the caret when nothing is selected) and appending at the end.
@@ -63,4 +63,4 @@ private:
     double m_dpi;
 };
 
-} // namespace tragvel
+} // namespace tragvel::report

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace tragvel {
+namespace tragvel::report {
 
 // One line of a report section: before it is appended the current character height is set to
 // `heightPixels` and the flags of `added` are added to the current style (the others are kept).
@@ -24,4 +24,4 @@ struct ReportLine
 // are already in the document when the failure ends the section.
 using LineSink = std::function<void(const ReportLine &)>;
 
-} // namespace tragvel
+} // namespace tragvel::report

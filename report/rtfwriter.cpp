@@ -9,7 +9,7 @@
 #include <cmath>
 #include <optional>
 
-namespace tragvel {
+namespace tragvel::report {
 
 namespace {
 
@@ -152,4 +152,4 @@ QByteArray rtfBytes(const QTextDocument &document, double verticalDpi)
     return out.bytes;
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

@@ -4,7 +4,7 @@
 
 class QTextDocument;
 
-namespace tragvel {
+namespace tragvel::report {
 
 // The document in Rich Text Format: code page 1250, the one font Courier New, every run's point
 // size and its bold, italic, underline and strikeout, one paragraph per line. The text is always
@@ -13,4 +13,4 @@ namespace tragvel {
 // `verticalDpi`.
 QByteArray rtfBytes(const QTextDocument &document, double verticalDpi = 96.0);
 
-} // namespace tragvel
+} // namespace tragvel::report

@@ -2,7 +2,7 @@
 
 #include "report/fields.h"
 
-namespace tragvel {
+namespace tragvel::report {
 
 namespace {
 
@@ -167,4 +167,4 @@ QString assessEffectRefusal()
     return QStringLiteral("Chyba#27 - Výpočet účinků zatížení podle nového předpisu nebyl proveden nebo není aktuální!!!");
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

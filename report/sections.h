@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace tragvel {
+namespace tragvel::report {
 
 // The texts of the five result labels of one load set on the effects tab.
 struct EffectSums
@@ -63,4 +63,4 @@ std::vector<ReportLine> collectLines(Builder &&build)
     return lines;
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-namespace tragvel {
+namespace tragvel::report {
 
 int pointsFromPixels(int pixels, double verticalDpi)
 {
     return int(std::lround(double(pixels) * 72.0 / verticalDpi));
 }
 
-} // namespace tragvel
+} // namespace tragvel::report

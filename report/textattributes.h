@@ -1,6 +1,6 @@
 #pragma once
 
-namespace tragvel {
+namespace tragvel::report {
 
 // The four style flags of the report document's characters.
 struct TextStyle
@@ -24,4 +24,4 @@ constexpr TextStyle withAdded(TextStyle style, TextStyle added)
 // vertical pixels per inch, rounded to the nearest point (12 px are 9 pt at 96 dpi).
 int pointsFromPixels(int pixels, double verticalDpi);
 
-} // namespace tragvel
+} // namespace tragvel::report

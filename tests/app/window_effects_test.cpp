@@ -151,11 +151,11 @@ TEST_F(EffectsWindow, PricCaraReadsTheTablesAsTheyStand)
 {
     TForm1 &f = *form;
     // Unchecked start-up lines: constant ordinate 1 between 0 and 1 on both.
-    const tragvel::TPatchIntegrals start = f.PricCara(0.25, 0.75, 0.0, 1.0);
+    const tragvel::effects::TPatchIntegrals start = f.PricCara(0.25, 0.75, 0.0, 1.0);
     EXPECT_DOUBLE_EQ(start.NyXPlus, 0.5);
     EXPECT_DOUBLE_EQ(start.NyYPlus, 1.0);
     commitCellEdit(*f.StringGrid1, 2, 2, QStringLiteral("-1"));
-    const tragvel::TPatchIntegrals edited = f.PricCara(0.0, 1.0, 0.5, 0.5);
+    const tragvel::effects::TPatchIntegrals edited = f.PricCara(0.0, 1.0, 0.5, 0.5);
     EXPECT_DOUBLE_EQ(edited.NyXPlus, 0.25);
     EXPECT_DOUBLE_EQ(edited.NyXMinus, -0.25);
     EXPECT_DOUBLE_EQ(edited.NyYPlus, 1.0);

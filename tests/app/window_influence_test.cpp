@@ -188,8 +188,11 @@ std::vector<FlagCase> flagCases()
         {"AddRowTrans", [](TForm1 &f, ScriptedDialogs &) { f.Button11->click(); }, {0, 1, 1, 1}, okX, {}},
         {"ClearLong", [](TForm1 &f, ScriptedDialogs &) { f.Button9->click(); }, {1, 0, 1, 1}, xOk, {}},
         {"ClearTrans", [](TForm1 &f, ScriptedDialogs &) { f.Button12->click(); }, {0, 1, 1, 1}, okX, {}},
-        {"EditLongSameText", [](TForm1 &f, ScriptedDialogs &) { commitCellEdit(*f.StringGrid1, 1, 1, QStringLiteral("0")); },
+        {"EditLong", [](TForm1 &f, ScriptedDialogs &) { commitCellEdit(*f.StringGrid1, 1, 1, QStringLiteral("0,5")); },
          {1, 0, 1, 1}, xOk, {}},
+        // A commit that leaves the text as it was is no edit.
+        {"EditLongSameTextIsNoEdit", [](TForm1 &f, ScriptedDialogs &) { commitCellEdit(*f.StringGrid1, 1, 1, QStringLiteral("0")); },
+         {0, 0, 0, 0}, ok2, {}},
         {"EditTrans", [](TForm1 &f, ScriptedDialogs &) { commitCellEdit(*f.StringGrid2, 2, 2, QStringLiteral("7")); },
          {0, 1, 1, 1}, okX, {}},
         {"SaveCancelled", [](TForm1 &f, ScriptedDialogs &d) { d.answerSave(std::nullopt); f.Button8->click(); },

@@ -106,7 +106,11 @@ TEST_F(WindowLoads, CellEditMarksOnlyItsSetChanged)
     form.Button24->click();
     form.DesignEffectsInvalid = 0;
     form.AssessEffectsInvalid = 0;
+    // Committing the text the cell holds is no edit.
     commitCellEdit(*form.StringGrid3, 1, 1, form.StringGrid3->cell(1, 1));
+    EXPECT_EQ(form.Label26->text(), QStringLiteral("OK"));
+    EXPECT_EQ(form.DesignLoadsInvalid, 0);
+    commitCellEdit(*form.StringGrid3, 1, 1, QStringLiteral("0,5"));
     EXPECT_EQ(form.Label26->text(), QStringLiteral("X"));
     EXPECT_EQ(form.DesignLoadsInvalid, 1);
     EXPECT_EQ(form.DesignEffectsInvalid, 1);

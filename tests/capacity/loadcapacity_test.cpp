@@ -11,6 +11,7 @@
 #include <string>
 
 using namespace tragvel;
+using namespace tragvel::capacity;
 
 // Readable failure output for texts.
 namespace {

@@ -135,22 +135,53 @@ TEST(Canvas, FillRectExcludesRightAndBottomEdge)
     EXPECT_EQ(image.pixel(3, 2), colors::blue.rgb());
 }
 
-TEST(Canvas, VerticalHatchDrawsColumnsOverWhite)
+// Hatch gaps are transparent: what was drawn earlier shows between the hatch lines, for the
+// fill of a rectangle and of an ellipse alike.
+TEST(Canvas, HatchGapsShowWhatWasDrawnBefore)
+{
+    for (const BrushStyle style : {BrushStyle::Vertical, BrushStyle::DiagCross}) {
+        for (const bool ellipse : {false, true}) {
+            QImage image = blankPicture(32, 32);
+            image.fill(colors::red);
+            Canvas canvas(image);
+            canvas.setPen(colors::blue);
+            canvas.setBrush(colors::blue, style);
+            if (ellipse)
+                canvas.ellipse(0, 0, 32, 32);
+            else
+                canvas.fillRect(0, 0, 32, 32);
+            int blue = 0;
+            int red = 0;
+            for (int y = 8; y < 24; ++y) {
+                for (int x = 8; x < 24; ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    EXPECT_TRUE(pixel == colors::blue.rgb() || pixel == colors::red.rgb()) << x << "," << y;
+                    blue += pixel == colors::blue.rgb();
+                    red += pixel == colors::red.rgb();
+                }
+            }
+            EXPECT_GT(blue, 0);
+            EXPECT_GT(red, blue);
+        }
+    }
+}
+
+TEST(Canvas, VerticalHatchDrawsEveryEighthColumn)
 {
     QImage image = blankPicture(32, 8);
-    image.fill(colors::red);
     Canvas canvas(image);
     canvas.setBrush(colors::blue, BrushStyle::Vertical);
     canvas.fillRect(0, 0, 32, 8);
-    int blueColumns = 0;
+    std::vector<int> blueColumns;
     for (int x = 0; x < 32; ++x) {
         const QRgb top = image.pixel(x, 0);
         EXPECT_TRUE(top == colors::blue.rgb() || top == colors::white.rgb()) << x;
         for (int y = 1; y < 8; ++y)
             EXPECT_EQ(image.pixel(x, y), top) << x << "," << y;
-        blueColumns += top == colors::blue.rgb();
+        if (top == colors::blue.rgb())
+            blueColumns.push_back(x);
     }
-    EXPECT_EQ(blueColumns, 4);
+    EXPECT_EQ(blueColumns.size(), 4u);
 }
 
 TEST(Canvas, WidePenAndFarCoordinatesStaySafe)

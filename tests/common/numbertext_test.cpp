@@ -1,5 +1,6 @@
 #include "common/errors.h"
 #include "common/numbertext.h"
+#include "common/textfilereader.h"
 
 #include "qtprinters.h"
 
@@ -47,6 +48,53 @@ INSTANTIATE_TEST_SUITE_P(NumberText, ParseRealTest,
                     RealCase{"1 5", false, 0}, RealCase{"abc", false, 0}, RealCase{"1,5x", false, 0},
                     RealCase{"E5", false, 0}, RealCase{"-", false, 0}, RealCase{"nan", false, 0},
                     RealCase{"inf", false, 0}, RealCase{"1E+", false, 0}));
+
+// Out of the range of doubles, the value decides, not how it is written: huge is no number, tiny
+// reads as zero. The cells and the files read by one grammar and agree on it.
+TEST(NumberText, RangeIsJudgedByTheValue)
+{
+    const QString zeros(400, u'0');
+    struct Case
+    {
+        QString text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {QStringLiteral("1") + zeros + QStringLiteral("E-10"), std::nullopt},   // about 1E390
+        {QStringLiteral("1") + zeros + QStringLiteral("E-100"), 1e300},
+        {QStringLiteral("-1") + zeros + QStringLiteral("E-400"), -1.0},
+        {QStringLiteral("0,") + zeros + QStringLiteral("1"), 0.0},               // 1E-401 without exponent
+        {QStringLiteral("0,") + zeros + QStringLiteral("1E+10"), 0.0},           // 1E-391, positive exponent
+        {QStringLiteral("0,") + zeros + QStringLiteral("1E500"), 1e99},
+        {zeros + QStringLiteral("1E-20"), 1e-20},
+        {QStringLiteral("1E99999999999999999999"), std::nullopt},
+        {QStringLiteral("-1E-99999999999999999999"), -0.0},
+        {QStringLiteral("0E99999999999999999999"), 0.0},
+        {QStringLiteral("0,0E-99999"), 0.0},
+    };
+    for (const Case &c : cases) {
+        const std::optional<double> cell = parseReal(c.text, comma);
+        EXPECT_EQ(cell, c.value) << c.text.left(12).toStdString() << " .. " << c.text.right(8).toStdString();
+        QString fileText = c.text;
+        fileText.replace(comma, point);
+        double file = 12345.0;
+        const bool read = parsePointNotation(fileText.toLatin1(), file);
+        EXPECT_EQ(read, c.value.has_value()) << fileText.right(8).toStdString();
+        if (read && c.value) {
+            EXPECT_EQ(file, *c.value) << fileText.right(8).toStdString();
+        }
+    }
+}
+
+// The file grammar wants digits on both sides of the point; the cells do not.
+TEST(NumberText, CellsAndFilesDifferOnlyInTheirGrammar)
+{
+    for (const char *text : {"1.", ".5", "-.5"}) {
+        double value = 0.0;
+        EXPECT_FALSE(parsePointNotation(QByteArray(text), value)) << text;
+        EXPECT_TRUE(parseReal(QString::fromLatin1(text), point).has_value()) << text;
+    }
+}
 
 TEST(NumberText, ParseRealTakesTheGivenSeparator)
 {

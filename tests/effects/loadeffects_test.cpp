@@ -12,6 +12,7 @@
 #include <string>
 
 using namespace tragvel;
+using namespace tragvel::effects;
 
 // Readable failure output for texts.
 namespace {

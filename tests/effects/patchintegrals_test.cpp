@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-using tragvel::InfluenceLine;
-using tragvel::integratePatch;
-using tragvel::TPatchIntegrals;
+using tragvel::effects::InfluenceLine;
+using tragvel::effects::integratePatch;
+using tragvel::effects::TPatchIntegrals;
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-using tragvel::InfluenceLine;
+using tragvel::effects::InfluenceLine;
 using namespace tragvel::effects;
 
 // The midspan moment of a simply supported span L: 0 at the supports, L/4 at midspan.

@@ -47,11 +47,37 @@ TEST(LinePixels, ExtremesTouchTheEdges)
     EXPECT_EQ(linePixels(outcome, 993, 393), (std::vector<QPoint>{{0, 393}, {310, 196}, {993, 0}}));
 }
 
-TEST(LinePixels, HugeValuesStayWithinTheCanvasLimit)
+// Values near the double limit are scaled without an overflow: each point lies where its ratio
+// to the range and its sign put it, not along an edge that a NaN or an infinity picked.
+TEST(LinePixels, HugeValuesKeepTheirPlaceAndSign)
 {
-    const QPoint pixel = linePixel({1e308, -1e308}, 1e308, 1e308, 993, 393);
-    EXPECT_LE(std::abs(pixel.x()), Canvas::coordinateLimit);
-    EXPECT_LE(std::abs(pixel.y()), Canvas::coordinateLimit);
+    struct Case
+    {
+        TablePoint point;
+        double stationRange, ordinateScale;
+        QPoint pixel;
+    };
+    const Case cases[] = {
+        {{1e308, -1e308}, 1e308, 1e308, {993, 393}},
+        {{0, -1e308}, 1, 1e308, {0, 393}},
+        {{1, 1e308}, 1, 1e308, {993, 0}},
+        {{5e307, -5e307}, 1e308, 1e308, {496, 295}},
+        {{1e308, 1.7e308}, 1.7e308, 1.7e308, {584, 0}},
+        {{1, -1e306}, 2, 1e306, {496, 393}},
+        {{0.5, 0}, 1, 1e308, {496, 196}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(linePixel(c.point, c.stationRange, c.ordinateScale, 993, 393), c.pixel)
+            << c.point.station << " " << c.point.ordinate;
+}
+
+TEST(LineDrawing, HugeNegativeOrdinatesLieAtTheBottom)
+{
+    const QImage picture = checkedPicture(lineTable({{"0", "-1E308"}, {"1", "-1E308"}}), longitudinalLine(),
+                                          startPicture(longitudinalLine()));
+    EXPECT_EQ(picture.pixel(496, 392), colors::black.rgb());
+    EXPECT_EQ(picture.pixel(496, 1), colors::white.rgb());
+    EXPECT_EQ(picture.pixel(496, 0), colors::white.rgb());
 }
 
 TEST(LineDrawing, StartUpTableDrawsAlongTheTopEdge)

@@ -141,13 +141,17 @@ TEST(PrcApply, ThreeLineFileReplacesTable)
         EXPECT_EQ(table.rows[size_t(row)], expected[row - 1]) << "row " << row;
 }
 
-TEST(PrcApply, ShorterFileCutsTableAndUnwrittenCellsKeepTheirText)
+// Every row a load writes starts empty, row 1 included: a cell the file does not supply is empty,
+// never a value of the table before.
+TEST(PrcApply, ShorterFileCutsTableAndUnwrittenCellsAreEmpty)
 {
-    CellTable table = lineTable({{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"5", "5"}});
-    applyPrc(table, readPrc("7\r\n\r\n", longitudinalLine(), comma));
-    ASSERT_EQ(table.rowCount(), 3);
-    EXPECT_EQ(table.rows[1], QStringList({QStringLiteral("          1"), QStringLiteral("7"), QStringLiteral("1")}));
-    EXPECT_EQ(table.rows[2], QStringList({QStringLiteral("          2"), QStringLiteral("2"), QStringLiteral("2")}));
+    for (const LineKind *kind : {&longitudinalLine(), &transverseLine()}) {
+        CellTable table = lineTable({{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}, {"5", "5"}});
+        applyPrc(table, readPrc("7\r\n\r\n", *kind, comma));
+        ASSERT_EQ(table.rowCount(), 3);
+        EXPECT_EQ(table.rows[1], QStringList({QStringLiteral("          1"), QStringLiteral("7"), QString()}));
+        EXPECT_EQ(table.rows[2], QStringList({QStringLiteral("          2"), QString(), QString()}));
+    }
 }
 
 TEST(PrcApply, LongerFileAppendsRows)

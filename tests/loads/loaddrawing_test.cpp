@@ -338,3 +338,64 @@ TEST(LoadPictures, OnePointAwayFromZeroIsDrawnInTheMiddle)
 }
 
 } // namespace
+
+namespace {
+
+// An area load drawn after a point load and a line load hides neither: between the hatch lines
+// of its rectangle the earlier symbols still show, in the plan and in the elevation.
+TEST(LoadDrawing, AreaHatchKeepsTheLoadsDrawnBefore)
+{
+    LoadPatch point;
+    point.x1 = point.x2 = 102;
+    point.y1 = point.y2 = 100;
+    point.load = 10;
+    LoadPatch line;
+    line.x1 = 150;
+    line.x2 = 250;
+    line.y1 = line.y2 = 60;
+    line.load = 20;
+    LoadPatch area;
+    area.x1 = 50;
+    area.x2 = 300;
+    area.y1 = 20;
+    area.y2 = 150;
+    area.load = 30;
+    const QImage plan = planOf({point, line, area});
+    // The cross of the point load (x = 102, y = 117) and the line load's line at y = 157.
+    EXPECT_GE(count(plan, black, 97, 112, 108, 123).colour, 12);
+    EXPECT_GE(count(plan, black, 160, 155, 240, 160).colour, 100);
+    const QImage elevation = elevationOf({point, line, area});
+    // The point load's stem (x = 102, from 31 to the zero line at 41) and the line load's
+    // outline at the top (y = 21) stand inside the blue rectangle (outline at 11 and 40).
+    EXPECT_EQ(count(elevation, black, 102, 31, 103, 40).colour, 9);
+    EXPECT_GE(count(elevation, black, 150, 21, 250, 22).colour, 85);
+}
+
+} // namespace
+
+namespace {
+
+// The columns and rows that hold the colour inside a rectangle: {left, top, right, bottom}.
+QRect inkExtent(const QImage &image, QRgb colour, int left, int top, int right, int bottom)
+{
+    QRect extent;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (pixel(image, x, y) == colour)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+// The circles of a not-positive point load cover their bounding squares: X-5..X+4 and Y-5..Y+4
+// for radius 5, X-2..X+1 and Y-2..Y+1 for radius 2, drawn with the 1-pixel pen.
+TEST(LoadPlan, OnePixelCirclesCoverTheirBoundingSquares)
+{
+    const QImage image = planOf({{100, 100, 100, 100, -10, 1}});
+    // X = 100, Y = 217 - 100 = 117.
+    EXPECT_EQ(inkExtent(image, black, 85, 100, 115, 130), QRect(QPoint(95, 112), QPoint(104, 121)));
+    // The inner circle alone: inside the outer one, away from its line.
+    EXPECT_EQ(inkExtent(image, black, 97, 114, 103, 120), QRect(QPoint(98, 115), QPoint(101, 118)));
+
+}
+
+} // namespace

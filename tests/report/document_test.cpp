@@ -9,8 +9,8 @@
 
 namespace {
 
-using tragvel::TextDocumentReport;
-using tragvel::TextStyle;
+using tragvel::report::TextDocumentReport;
+using tragvel::report::TextStyle;
 
 QString q(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -32,12 +32,12 @@ QTextCharFormat formatOfBlock(const QTextDocument &document, int block)
 
 TEST(PointsFromPixelsTest, RoundsAtTheScreensResolution)
 {
-    EXPECT_EQ(tragvel::pointsFromPixels(12, 96), 9);
-    EXPECT_EQ(tragvel::pointsFromPixels(10, 96), 8); // 7,5 rounds up
-    EXPECT_EQ(tragvel::pointsFromPixels(20, 96), 15);
-    EXPECT_EQ(tragvel::pointsFromPixels(8, 96), 6);
-    EXPECT_EQ(tragvel::pointsFromPixels(12, 120), 7);
-    EXPECT_EQ(tragvel::pointsFromPixels(10, 144), 5);
+    EXPECT_EQ(tragvel::report::pointsFromPixels(12, 96), 9);
+    EXPECT_EQ(tragvel::report::pointsFromPixels(10, 96), 8); // 7,5 rounds up
+    EXPECT_EQ(tragvel::report::pointsFromPixels(20, 96), 15);
+    EXPECT_EQ(tragvel::report::pointsFromPixels(8, 96), 6);
+    EXPECT_EQ(tragvel::report::pointsFromPixels(12, 120), 7);
+    EXPECT_EQ(tragvel::report::pointsFromPixels(10, 144), 5);
 }
 
 TEST(ReportDocumentTest, SectionLinesTakeHeightsAndKeepBoldUnderline)
@@ -45,7 +45,7 @@ TEST(ReportDocumentTest, SectionLinesTakeHeightsAndKeepBoldUnderline)
     Report r;
     const tragvel::CellTable t{{{q("    Položka"), q("   Staničení"), q("          n")},
                                 {q("          1"), q("0"), q("1")}}};
-    tragvel::longitudinalLineSection(t, tragvel::documentSink(r.report, 96.0));
+    tragvel::report::longitudinalLineSection(t, tragvel::report::documentSink(r.report, 96.0));
     // Four lines and the empty caret line.
     ASSERT_EQ(r.document.blockCount(), 5);
     EXPECT_EQ(r.document.findBlockByNumber(0).text(), q("Příčinková čára ... v podéném směru mostu :"));
@@ -56,24 +56,24 @@ TEST(ReportDocumentTest, SectionLinesTakeHeightsAndKeepBoldUnderline)
     for (int block = 0; block < 4; ++block) {
         const QTextCharFormat format = formatOfBlock(r.document, block);
         EXPECT_EQ(format.fontPointSize(), expectedPoints[block]) << block;
-        EXPECT_EQ(tragvel::styleOf(format), (TextStyle{true, false, true, false})) << block;
+        EXPECT_EQ(tragvel::report::styleOf(format), (TextStyle{true, false, true, false})) << block;
     }
     // Appended later without any setting: still bold and underlined, at the last height.
     r.report.appendLine(QStringLiteral("later"));
     const QTextCharFormat later = formatOfBlock(r.document, 4);
     EXPECT_EQ(r.document.findBlockByNumber(4).text(), QStringLiteral("later"));
     EXPECT_EQ(later.fontPointSize(), 8);
-    EXPECT_EQ(tragvel::styleOf(later), (TextStyle{true, false, true, false}));
+    EXPECT_EQ(tragvel::report::styleOf(later), (TextStyle{true, false, true, false}));
 }
 
 TEST(ReportDocumentTest, SectionKeepsItalicAndStrikeoutSetBefore)
 {
     Report r;
     r.report.setCurrentStyle(TextStyle{false, true, false, true});
-    tragvel::comparisonCapacitySection(tragvel::CapacityInputs{}, tragvel::documentSink(r.report, 96.0));
+    tragvel::report::comparisonCapacitySection(tragvel::report::CapacityInputs{}, tragvel::report::documentSink(r.report, 96.0));
     ASSERT_EQ(r.document.blockCount(), 11);
-    EXPECT_EQ(tragvel::styleOf(formatOfBlock(r.document, 0)), (TextStyle{true, true, true, true}));
-    EXPECT_EQ(tragvel::styleOf(formatOfBlock(r.document, 9)), (TextStyle{true, true, true, true}));
+    EXPECT_EQ(tragvel::report::styleOf(formatOfBlock(r.document, 0)), (TextStyle{true, true, true, true}));
+    EXPECT_EQ(tragvel::report::styleOf(formatOfBlock(r.document, 9)), (TextStyle{true, true, true, true}));
     EXPECT_EQ(r.report.currentPointSize(), 9);
     EXPECT_EQ(r.document.findBlockByNumber(8).text(), QString());
 }
@@ -101,10 +101,10 @@ TEST(ReportDocumentTest, StyleOnSelectionChangesOnlyTheSelection)
     r.report.setCurrentPointSize(15);
     EXPECT_TRUE(r.report.currentStyle().bold);
     EXPECT_EQ(r.report.currentPointSize(), 15);
-    EXPECT_TRUE(tragvel::styleOf(formatOfBlock(r.document, 0)).bold);
+    EXPECT_TRUE(tragvel::report::styleOf(formatOfBlock(r.document, 0)).bold);
     EXPECT_EQ(formatOfBlock(r.document, 0).fontPointSize(), 15);
-    EXPECT_FALSE(tragvel::styleOf(formatOfBlock(r.document, 1)).bold);
-    EXPECT_EQ(tragvel::pointSizeOf(formatOfBlock(r.document, 1), r.document.defaultFont(), 96), 8);
+    EXPECT_FALSE(tragvel::report::styleOf(formatOfBlock(r.document, 1)).bold);
+    EXPECT_EQ(tragvel::report::pointSizeOf(formatOfBlock(r.document, 1), r.document.defaultFont(), 96), 8);
 }
 
 } // namespace

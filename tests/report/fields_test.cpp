@@ -6,8 +6,8 @@
 
 namespace {
 
-using tragvel::numberField;
-using tragvel::paddedField;
+using tragvel::report::numberField;
+using tragvel::report::paddedField;
 
 QString q(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -47,8 +47,8 @@ TEST(PaddedFieldTest, LetterOutsideBasicPlaneIsNeverSplit)
 
 TEST(RowNumberFieldTest, PadsToFive)
 {
-    EXPECT_EQ(tragvel::rowNumberField(1), QStringLiteral("1    "));
-    EXPECT_EQ(tragvel::rowNumberField(100), QStringLiteral("100  "));
+    EXPECT_EQ(tragvel::report::rowNumberField(1), QStringLiteral("1    "));
+    EXPECT_EQ(tragvel::report::rowNumberField(100), QStringLiteral("100  "));
 }
 
 struct NumberCase

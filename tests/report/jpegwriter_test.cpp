@@ -90,7 +90,7 @@ bool hasMarker(const QByteArray &bytes, unsigned char marker)
 TEST(JpegEncoderTest, BaselineFullColourCloseToThePicture)
 {
     const QImage picture = testPicture();
-    const QByteArray bytes = tragvel::JpegEncoder(100).encode(picture);
+    const QByteArray bytes = tragvel::report::JpegEncoder(100).encode(picture);
     ASSERT_GT(bytes.size(), 4);
     EXPECT_EQ(bytes.left(2), QByteArray("\xFF\xD8", 2));
     EXPECT_TRUE(hasMarker(bytes, 0xC0));  // baseline frame
@@ -127,7 +127,7 @@ TEST(JpegEncoderTest, PictureWithAlphaIsWrittenAsColour)
     QImage picture(20, 10, QImage::Format_ARGB32);
     picture.fill(qRgb(0, 128, 0));
     Decoded decoded;
-    ASSERT_TRUE(decodeRaw(tragvel::JpegEncoder(100).encode(picture), decoded));
+    ASSERT_TRUE(decodeRaw(tragvel::report::JpegEncoder(100).encode(picture), decoded));
     EXPECT_EQ(decoded.components, 3);
     const unsigned char *got = &decoded.rgb[(5 * 20 + 10) * 3];
     EXPECT_NEAR(got[0], 0, 3);
@@ -138,7 +138,7 @@ TEST(JpegEncoderTest, PictureWithAlphaIsWrittenAsColour)
 TEST(JpegEncoderTest, CodecFailureBecomesAnError)
 {
     try {
-        tragvel::JpegEncoder(100).encode(QImage());
+        tragvel::report::JpegEncoder(100).encode(QImage());
         FAIL() << "no exception";
     } catch (const tragvel::Error &e) {
         EXPECT_TRUE(e.text().startsWith(QStringLiteral("JPEG error: "))) << e.text().toStdString();

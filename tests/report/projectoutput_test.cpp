@@ -19,15 +19,15 @@
 
 namespace {
 
-using tragvel::ProjectPicture;
+using tragvel::report::ProjectPicture;
 
 TEST(ProjectPathTest, SeparatorAlwaysInsertedNameUsedAsItStands)
 {
-    EXPECT_EQ(tragvel::projectTextPath(QStringLiteral("/home/u"), QStringLiteral("Proj1")), QStringLiteral("/home/u/Proj1.rtf"));
-    EXPECT_EQ(tragvel::projectTextPath(QStringLiteral("/"), QStringLiteral("Proj1")), QStringLiteral("//Proj1.rtf"));
-    EXPECT_EQ(tragvel::projectTextPath(QStringLiteral("/d"), QString()), QStringLiteral("/d/.rtf"));
-    EXPECT_EQ(tragvel::projectPicturePath(QStringLiteral("/d"), QStringLiteral("Most A"), 1), QStringLiteral("/d/Most A-1.jpg"));
-    EXPECT_EQ(tragvel::projectPicturePath(QStringLiteral("/d"), QString(), 6), QStringLiteral("/d/-6.jpg"));
+    EXPECT_EQ(tragvel::report::projectTextPath(QStringLiteral("/home/u"), QStringLiteral("Proj1")), QStringLiteral("/home/u/Proj1.rtf"));
+    EXPECT_EQ(tragvel::report::projectTextPath(QStringLiteral("/"), QStringLiteral("Proj1")), QStringLiteral("//Proj1.rtf"));
+    EXPECT_EQ(tragvel::report::projectTextPath(QStringLiteral("/d"), QString()), QStringLiteral("/d/.rtf"));
+    EXPECT_EQ(tragvel::report::projectPicturePath(QStringLiteral("/d"), QStringLiteral("Most A"), 1), QStringLiteral("/d/Most A-1.jpg"));
+    EXPECT_EQ(tragvel::report::projectPicturePath(QStringLiteral("/d"), QString(), 6), QStringLiteral("/d/-6.jpg"));
 }
 
 std::array<ProjectPicture, 6> pictures(std::array<bool, 6> write)
@@ -49,9 +49,9 @@ QStringList filesIn(const QString &directory)
 TEST(ProjectOutputTest, OnlyMarkedPicturesAreWritten)
 {
     QTemporaryDir dir;
-    tragvel::saveProjectPictures(pictures({false, false, false, false, false, false}), dir.path(), QStringLiteral("P"));
+    tragvel::report::saveProjectPictures(pictures({false, false, false, false, false, false}), dir.path(), QStringLiteral("P"));
     EXPECT_TRUE(filesIn(dir.path()).isEmpty());
-    tragvel::saveProjectPictures(pictures({true, true, false, false, false, false}), dir.path(), QStringLiteral("P"));
+    tragvel::report::saveProjectPictures(pictures({true, true, false, false, false, false}), dir.path(), QStringLiteral("P"));
     EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("P-1.jpg"), QStringLiteral("P-2.jpg")}));
     EXPECT_EQ(readTestFile(dir.filePath(QStringLiteral("P-2.jpg"))).left(2), QByteArray("\xFF\xD8", 2));
 }
@@ -62,11 +62,11 @@ TEST(ProjectOutputTest, SavingAgainReplacesTheFiles)
     const QString path = dir.filePath(QStringLiteral("P.rtf"));
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
-    tragvel::TextDocumentReport report(document, 96.0);
+    tragvel::report::TextDocumentReport report(document, 96.0);
     report.appendLine(QStringLiteral("first"));
-    tragvel::saveProjectText(document, path, 96.0);
+    tragvel::report::saveProjectText(document, path, 96.0);
     report.appendLine(QStringLiteral("second"));
-    tragvel::saveProjectText(document, path, 96.0);
+    tragvel::report::saveProjectText(document, path, 96.0);
     const QByteArray saved = readTestFile(path);
     EXPECT_TRUE(saved.contains("first\\par"));
     EXPECT_TRUE(saved.contains("second\\par"));
@@ -81,7 +81,7 @@ TEST(ProjectOutputTest, PictureThatCannotBeWrittenStopsTheRestAndKeepsEarlierFil
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("P-3.jpg")));
     const QString third = dir.filePath(QStringLiteral("P-3.jpg"));
     try {
-        tragvel::saveProjectPictures(pictures({true, true, true, true, true, true}), dir.path(), QStringLiteral("P"));
+        tragvel::report::saveProjectPictures(pictures({true, true, true, true, true, true}), dir.path(), QStringLiteral("P"));
         FAIL() << "no exception";
     } catch (const tragvel::FileError &e) {
         EXPECT_EQ(e.text(), QStringLiteral("Cannot create file ") + third);
@@ -98,7 +98,7 @@ TEST(ProjectOutputTest, FailedWriteKeepsTheEarlierText)
     const QString path = dir.filePath(QStringLiteral("P.rtf"));
     writeTestFile(path, "earlier report");
     QTextDocument document;
-    tragvel::TextDocumentReport report(document, 96.0);
+    tragvel::report::TextDocumentReport report(document, 96.0);
     for (int i = 0; i < 200; ++i)
         report.appendLine(QStringLiteral("a line of the report that makes the file long"));
 
@@ -110,7 +110,7 @@ TEST(ProjectOutputTest, FailedWriteKeepsTheEarlierText)
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString failure;
     try {
-        tragvel::saveProjectText(document, path, 96.0);
+        tragvel::report::saveProjectText(document, path, 96.0);
     } catch (const tragvel::FileError &e) {
         failure = e.text();
     }
@@ -128,7 +128,7 @@ TEST(ProjectOutputTest, MissingDirectoryGivesCannotCreateWithTheFullPath)
     const QString path = dir.filePath(QStringLiteral("missing/P.rtf"));
     QTextDocument document;
     try {
-        tragvel::saveProjectText(document, path, 96.0);
+        tragvel::report::saveProjectText(document, path, 96.0);
         FAIL() << "no exception";
     } catch (const tragvel::FileError &e) {
         EXPECT_EQ(e.text(), QStringLiteral("Cannot create file ") + path);

@@ -49,18 +49,18 @@ TEST(RtfReaderTest, WriterReadsCzechTextSizesAndStyles)
 
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
-    tragvel::TextDocumentReport report(document, 96.0);
+    tragvel::report::TextDocumentReport report(document, 96.0);
     const tragvel::CellTable line{{{q("    Položka"), q("   Staničení"), q("          n")},
                                    {q("          1"), q("0"), q("1")}}};
-    tragvel::longitudinalLineSection(line, tragvel::documentSink(report, 96.0));
-    report.setCurrentStyle(tragvel::TextStyle{false, true, false, false});
+    tragvel::report::longitudinalLineSection(line, tragvel::report::documentSink(report, 96.0));
+    report.setCurrentStyle(tragvel::report::TextStyle{false, true, false, false});
     report.setCurrentPointSize(15);
     report.appendLine(q("Kurzíva {x}\\y ω"));
 
     QTemporaryDir work;
     ASSERT_TRUE(work.isValid());
     const QString rtfPath = work.filePath(QStringLiteral("Report.rtf"));
-    tragvel::saveProjectText(document, rtfPath, 96.0);
+    tragvel::report::saveProjectText(document, rtfPath, 96.0);
     const QString html = convertToHtml(soffice, rtfPath, work);
     ASSERT_FALSE(html.isEmpty());
 

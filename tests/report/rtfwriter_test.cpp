@@ -3,6 +3,8 @@
 #include "report/rtfwriter.h"
 
 #include <QFont>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -11,7 +13,7 @@
 
 namespace {
 
-using tragvel::TextStyle;
+using tragvel::report::TextStyle;
 
 QString q(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -23,7 +25,7 @@ struct Report
 {
     Report() : report(document, 96.0) { document.setDefaultFont(QFont(QStringLiteral("Courier New"), 8)); }
     QTextDocument document;
-    tragvel::TextDocumentReport report;
+    tragvel::report::TextDocumentReport report;
 };
 
 TEST(RtfWriterTest, ExactBytesOfASmallDocument)
@@ -46,21 +48,46 @@ TEST(RtfWriterTest, ExactBytesOfASmallDocument)
           "\\par\r\n"
           "\\i0\\strike0 end\\par\r\n"
           "}";
-    EXPECT_EQ(tragvel::rtfBytes(r.document, 96.0).toStdString(), QByteArray(expected).toStdString());
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(), QByteArray(expected).toStdString());
 }
 
 TEST(RtfWriterTest, EmptyDocument)
 {
     QTextDocument document;
-    EXPECT_EQ(tragvel::rtfBytes(document).toStdString(), QByteArray(kHeader + "}").toStdString());
+    EXPECT_EQ(tragvel::report::rtfBytes(document).toStdString(), QByteArray(kHeader + "}").toStdString());
 }
 
 TEST(RtfWriterTest, TypedControlWordsStayText)
 {
     Report r;
     r.report.appendLine(QStringLiteral("\\par}{\\b x\tA"));
-    EXPECT_EQ(tragvel::rtfBytes(r.document, 96.0).toStdString(),
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(),
               QByteArray(kHeader + "\\fs16 \\\\par\\}\\{\\\\b x\\tab A\\par\r\n}").toStdString());
+}
+
+// A line separator inside a paragraph is a line break of RTF, not a paragraph or a character.
+TEST(RtfWriterTest, LineSeparatorBecomesLine)
+{
+    Report r;
+    r.report.appendLine(QStringLiteral("a") + QChar(QChar::LineSeparator) + QStringLiteral("b"));
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(),
+              QByteArray(kHeader + "\\fs16 a\\line b\\par\r\n}").toStdString());
+}
+
+// The blank that ends a control word is the writer's: blanks the user typed at the start of a
+// run after a style change are all kept, within a line and at its start.
+TEST(RtfWriterTest, BlanksAfterAStyleChangeAreKept)
+{
+    Report r;
+    r.report.setCurrentStyle(TextStyle{true, false, false, false});
+    r.report.appendLine(QStringLiteral("  x"));
+    QTextCursor cursor(r.document.firstBlock());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    QTextCharFormat plain = cursor.charFormat();
+    plain.setFontWeight(QFont::Normal);
+    cursor.insertText(QStringLiteral(" y"), plain);
+    EXPECT_EQ(tragvel::report::rtfBytes(r.document, 96.0).toStdString(),
+              QByteArray(kHeader + "\\fs16\\b   x\\b0  y\\par\r\n}").toStdString());
 }
 
 TEST(RtfWriterTest, PixelSizedDefaultFontIsConvertedAtTheDpi)
@@ -76,9 +103,9 @@ TEST(RtfWriterTest, PixelSizedDefaultFontIsConvertedAtTheDpi)
         QFont font(QStringLiteral("Courier New"));
         font.setPixelSize(11);
         document.setDefaultFont(font);
-        tragvel::TextDocumentReport report(document, c.dpi);
+        tragvel::report::TextDocumentReport report(document, c.dpi);
         report.appendLine(QStringLiteral("a"));
-        EXPECT_EQ(tragvel::rtfBytes(document, c.dpi).toStdString(),
+        EXPECT_EQ(tragvel::report::rtfBytes(document, c.dpi).toStdString(),
                   QByteArray(kHeader + c.size + " a\\par\r\n}").toStdString());
     }
 }

@@ -8,11 +8,11 @@
 
 namespace {
 
-using tragvel::CapacityInputs;
+using tragvel::report::CapacityInputs;
 using tragvel::CellTable;
-using tragvel::EffectSums;
-using tragvel::ReportLine;
-using tragvel::TextStyle;
+using tragvel::report::EffectSums;
+using tragvel::report::ReportLine;
+using tragvel::report::TextStyle;
 
 QString q(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -53,7 +53,7 @@ const CellTable longitudinalStart = table({{"    Položka", "   Staničení", " 
 
 TEST(InfluenceLineSectionTest, LongitudinalStartTable)
 {
-    expectLines(tragvel::collectLines([&](const auto &sink) { tragvel::longitudinalLineSection(longitudinalStart, sink); }),
+    expectLines(tragvel::report::collectLines([&](const auto &sink) { tragvel::report::longitudinalLineSection(longitudinalStart, sink); }),
                 {{"Příčinková čára ... v podéném směru mostu :", 12},
                  {"Staničení       Pořadnice", 10},
                  {"0               1", 10},
@@ -65,7 +65,7 @@ TEST(InfluenceLineSectionTest, StationCutAtFifteenOrdinateWhole)
 {
     const CellTable t = table({{"     Položka", " Vzd.od kraje", "          n"},
                                {"          1", "12345678901234567890", "-0,1234567890123456789"}});
-    expectLines(tragvel::collectLines([&](const auto &sink) { tragvel::transverseLineSection(t, sink); }),
+    expectLines(tragvel::report::collectLines([&](const auto &sink) { tragvel::report::transverseLineSection(t, sink); }),
                 {{"Příčinková čára ... v příčném směru :", 12},
                  {"Staničení       Pořadnice", 10},
                  {"123456789012345 -0,1234567890123456789", 10},
@@ -90,7 +90,7 @@ TEST(LoadSectionTest, OneDataRowGivesOneRowLine)
 {
     const CellTable t = table({{" Položka", "     x1", "     x2", "     y1", "     y2", " Zatížení", "Typ zat."},
                                {"       1", "1", "1", "0", "0", "10", "1"}});
-    expectLines(tragvel::collectLines([&](const auto &sink) { tragvel::designLoadSection(t, sink); }),
+    expectLines(tragvel::report::collectLines([&](const auto &sink) { tragvel::report::designLoadSection(t, sink); }),
                 withLegend({{"Zatižení konstrukce podle původní návrhové normy - ... :", 12},
                             {"Pol. x1        x2        y1        y2        Síla      Typ", 12},
                             {"1    1         1         0         0         10        1         ", 12}}));
@@ -101,7 +101,7 @@ TEST(LoadSectionTest, TenCharacterCellRunsIntoNextAndLongerCellsShift)
     const CellTable t = table({{" Položka", "     x1", "     x2", "     y1", "     y2", " Zatížení", "Typ zat."},
                                {"", "1234567890", "12345678901", "12345678901234567", "0", "-2,5", "0"},
                                {"", "a", "b", "c", "d", "e", "f"}});
-    expectLines(tragvel::collectLines([&](const auto &sink) { tragvel::assessLoadSection(t, sink); }),
+    expectLines(tragvel::report::collectLines([&](const auto &sink) { tragvel::report::assessLoadSection(t, sink); }),
                 withLegend({{"Zatižení konstrukce podle nové návrhové normy - ... :", 12},
                             {"Pol. x1        x2        y1        y2        Síla      Typ", 12},
                             {"1    123456789012345678901123456789012345"
@@ -144,7 +144,7 @@ TEST(EffectSectionTest, NumberFieldsSharesCutAndSummary)
         {"1    150,000   12,500    -2,500    1,2346E6  1234,600  100%/12,5 1,200     12,5000   ", 12},
         {"2    10,000    2,000     0,000     1,000     0,000     100%/100% 1,000     20,0000   ", 12}};
     expected.insert(expected.end(), summary.begin(), summary.end());
-    expectLines(tragvel::collectLines([&](const auto &sink) { tragvel::designEffectSection(t, sums, sink); }),
+    expectLines(tragvel::report::collectLines([&](const auto &sink) { tragvel::report::designEffectSection(t, sums, sink); }),
                 expected);
 }
 
@@ -152,7 +152,7 @@ TEST(EffectSectionTest, SummaryPrefixesAreThirtyFourWithColonThirtyThird)
 {
     const EffectSums empty;
     const std::vector<ReportLine> lines =
-        tragvel::collectLines([&](const auto &sink) { tragvel::assessEffectSection(effectTable({}), empty, sink); });
+        tragvel::report::collectLines([&](const auto &sink) { tragvel::report::assessEffectSection(effectTable({}), empty, sink); });
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[0].text, q("Účinky zatížení podle nové návrhové normy - ... :"));
     for (size_t i = 3; i <= 7; ++i) {
@@ -168,7 +168,7 @@ TEST(EffectSectionTest, CellThatIsNotANumberStopsAfterTheLinesBefore)
         {"2", "1", "1", "0", "1", "0", "100%/0%", "Vozidlo", "x", "1"}});
     std::vector<ReportLine> lines;
     try {
-        tragvel::designEffectSection(t, sums, [&](const ReportLine &line) { lines.push_back(line); });
+        tragvel::report::designEffectSection(t, sums, [&](const ReportLine &line) { lines.push_back(line); });
         FAIL() << "no exception";
     } catch (const tragvel::ConversionError &e) {
         EXPECT_EQ(e.text(), QStringLiteral("'x' is not a valid floating point value"));
@@ -194,7 +194,7 @@ CapacityInputs startInputs()
 
 TEST(CapacitySectionTest, ComparisonBeforeEvaluation)
 {
-    expectLines(tragvel::collectLines([&](const auto &sink) { tragvel::comparisonCapacitySection(startInputs(), sink); }),
+    expectLines(tragvel::report::collectLines([&](const auto &sink) { tragvel::report::comparisonCapacitySection(startInputs(), sink); }),
                 {{"Zatížitelnost konstrukce stanovená porovnávacím výpočtem :", 12},
                  {"Celkový účinek zatížení pro návrh objektu            :  Sp,c = 10", 12},
                  {"Účinek stálého zatížení pro posouzení objektu        :  Sn,g = 2", 12},
@@ -212,7 +212,7 @@ TEST(CapacitySectionTest, StaticHasResistanceLine)
     CapacityInputs in = startInputs();
     in.result = QStringLiteral("5,33");
     const std::vector<ReportLine> lines =
-        tragvel::collectLines([&](const auto &sink) { tragvel::staticCapacitySection(in, sink); });
+        tragvel::report::collectLines([&](const auto &sink) { tragvel::report::staticCapacitySection(in, sink); });
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[0].text, q("Zatížitelnost konstrukce stanovená porovnávacím statickým výpočtem :"));
     EXPECT_EQ(lines[8].text, q("Únosnost průřezu stanovenná podle nového předpisu    :  Sn,u = 25"));
