@@ -39,7 +39,7 @@ void writeReportSection(TForm1 &form, Builder &&build)
     QTextDocument &text = *form.RichEdit1->document();
     text.setUndoRedoEnabled(false);
     {
-        RichEditDocument document(*form.RichEdit1, reportDpi(form));
+        RichEditAppending document(*form.RichEdit1, reportDpi(form));
         build(tragvel::documentSink(document, reportDpi(form)));
     }
     text.setUndoRedoEnabled(true);
