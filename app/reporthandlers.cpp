@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QScopeGuard>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -38,11 +39,11 @@ void writeReportSection(TForm1 &form, Builder &&build)
     // a whole copy of every document written; the user's own edits stay undoable until then.
     QTextDocument &text = *form.RichEdit1->document();
     text.setUndoRedoEnabled(false);
+    const auto undoAgain = qScopeGuard([&text] { text.setUndoRedoEnabled(true); }); // also when a section throws
     {
-        RichEditDocument document(*form.RichEdit1, reportDpi(form));
+        RichEditAppending document(*form.RichEdit1, reportDpi(form));
         build(tragvel::report::documentSink(document, reportDpi(form)));
     }
-    text.setUndoRedoEnabled(true);
 }
 
 tragvel::report::CapacityInputs capacityInputs(const TForm1 &form, const QLabel *result)

@@ -12,6 +12,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstddef>
+#include <utility>
 #include <optional>
 
 namespace {
@@ -42,17 +44,81 @@ void integrateOverLine(benchmark::State &state, int count)
     }
 }
 
+// The floor of the integral: a bare loop over the same points of both lines (those strictly
+// inside the patch, found beforehand), summing trapezoids without clipping, searching,
+// interpolating or keeping the signs apart.
+double bareTrapezoids(const tragvel::effects::InfluenceLine &line, std::size_t from, std::size_t to)
+{
+    double sum = 0.0;
+    for (std::size_t k = from + 1; k < to; ++k)
+        sum += (line[k].abscissa - line[k - 1].abscissa) * (line[k].ordinate + line[k - 1].ordinate) * 0.5;
+    return sum;
+}
+
+std::pair<std::size_t, std::size_t> insidePoints(const tragvel::effects::InfluenceLine &line, double a, double b)
+{
+    std::size_t from = 0;
+    while (from < line.size() && !(line[from].abscissa > a))
+        ++from;
+    std::size_t to = from;
+    while (to < line.size() && line[to].abscissa < b)
+        ++to;
+    return {from, to};
+}
+
+void bareLoopOverLine(benchmark::State &state, int count)
+{
+    const tragvel::effects::InfluenceLine longitudinal = wavyLine(count);
+    const tragvel::effects::InfluenceLine transverse = wavyLine(count);
+    auto [x1, x2] = insidePoints(longitudinal, 3.3, 47.1);
+    auto [y1, y2] = insidePoints(transverse, 1.5, 44.0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x1);
+        benchmark::DoNotOptimize(x2);
+        benchmark::DoNotOptimize(y1);
+        benchmark::DoNotOptimize(y2);
+        benchmark::DoNotOptimize(bareTrapezoids(longitudinal, x1, x2));
+        benchmark::DoNotOptimize(bareTrapezoids(transverse, y1, y2));
+    }
+}
+
 void BM_IntegrateHundredPointLines(benchmark::State &state)
 {
     integrateOverLine(state, 100);
 }
 BENCHMARK(BM_IntegrateHundredPointLines);
 
+void BM_BareLoopHundredPointLines(benchmark::State &state)
+{
+    bareLoopOverLine(state, 100);
+}
+BENCHMARK(BM_BareLoopHundredPointLines);
+
 void BM_IntegrateTwentyFivePointLines(benchmark::State &state)
 {
     integrateOverLine(state, 25);
 }
 BENCHMARK(BM_IntegrateTwentyFivePointLines);
+
+void BM_BareLoopTwentyFivePointLines(benchmark::State &state)
+{
+    bareLoopOverLine(state, 25);
+}
+BENCHMARK(BM_BareLoopTwentyFivePointLines);
+
+// A short patch on lines of 10 000 points: both ends are found by halving, not by walking.
+void BM_IntegrateShortPatchOnLongLines(benchmark::State &state)
+{
+    const tragvel::effects::InfluenceLine longitudinal = wavyLine(10000);
+    const tragvel::effects::InfluenceLine transverse = wavyLine(10000);
+    double x1 = 31.3, x2 = 32.1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x1);
+        benchmark::DoNotOptimize(x2);
+        benchmark::DoNotOptimize(tragvel::effects::integratePatch(longitudinal, transverse, x1, x2, 40.5, 41.0));
+    }
+}
+BENCHMARK(BM_IntegrateShortPatchOnLongLines);
 
 // The effects of 100 patches of every type over 100-point lines, without the window.
 void BM_EffectSetOfHundredPatches(benchmark::State &state)

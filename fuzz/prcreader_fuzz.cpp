@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const tragvel::LineCheckOutcome outcome = tragvel::checkLine(table, kind, separator);
     if (outcome.valid) {
-        QImage picture = tragvel::blankPicture(tragvel::lineImageWidth, tragvel::lineImageHeight);
+        // One picture for the whole run: the drawing clears it to the empty grid first, and a
+        // picture of this size per input would cost more than everything else the input does.
+        static QImage picture = tragvel::blankPicture(tragvel::lineImageWidth, tragvel::lineImageHeight);
         tragvel::drawCheckedLine(picture, outcome, kind);
     }
     return 0;

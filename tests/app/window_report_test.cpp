@@ -1,5 +1,6 @@
 #include "windowtesting.h"
 
+#include "app/documentadapter.h"
 #include "app/fontsizebox.h"
 #include "qtprinters.h"
 
@@ -7,7 +8,10 @@
 #include "app/picturebox.h"
 #include "app/stringgrid.h"
 
+#include "report/reportdocument.h"
+
 #include <QDir>
+#include <QFont>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +24,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -403,6 +409,84 @@ TEST_F(ReportWindowTest, EffectCellThatIsNotANumberStopsTheStandardDocument)
     const QStringList headings = headingsOf(*w.form->RichEdit1);
     ASSERT_EQ(headings.size(), 5);
     EXPECT_EQ(headings.last(), u8("Účinky zatížení podle původní návrhové normy - ... :"));
+}
+
+// ---- a section appended as one edit against the same lines appended one by one ----
+
+struct StartingEditor
+{
+    const char *name;
+    const char *text;
+    int anchor, position; // the caret and its selection before the sections
+};
+
+// Two sections of lines of several heights and styles.
+const std::vector<tragvel::report::ReportLine> firstSection = {
+    {QStringLiteral("Nadpis :"), 20, {true, false, true, false}},
+    {QString(), 13, {}},
+    {QStringLiteral("1    10,000    0,500"), 13, {false, true, false, false}},
+    {QStringLiteral("2    -3,250    1,000"), 11, {}},
+};
+const std::vector<tragvel::report::ReportLine> secondSection = {
+    {QStringLiteral("Zatížitelnost :"), 16, {false, false, false, true}},
+    {QStringLiteral("V = 12,34 t"), 13, {true, false, false, false}},
+};
+
+void appendSections(QTextEdit &editor, bool asOneEdit)
+{
+    for (const auto *section : {&firstSection, &secondSection}) {
+        std::unique_ptr<tragvel::report::ReportDocument> document;
+        if (asOneEdit)
+            document = std::make_unique<RichEditAppending>(editor, 96.0);
+        else
+            document = std::make_unique<RichEditDocument>(editor, 96.0);
+        for (const tragvel::report::ReportLine &line : *section)
+            tragvel::report::appendReportLine(*document, line, 96.0);
+    }
+}
+
+TEST(ReportAppending, OneEditPerSectionGivesTheDocumentOfLineByLine)
+{
+    ensureApplication();
+    const StartingEditor cases[] = {
+        {"empty", "", 0, 0},
+        {"typed last line, caret inside", "abc\ndef", 2, 2},
+        {"selection across lines", "abc\ndefgh\n", 1, 6},
+        {"ends with an empty line", "abc\n", 4, 4},
+    };
+    for (const StartingEditor &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTextEdit lineByLine, oneEdit;
+        for (QTextEdit *editor : {&lineByLine, &oneEdit}) {
+            editor->document()->setDefaultFont(QFont(QStringLiteral("Courier New"), 8));
+            editor->setPlainText(QString::fromUtf8(c.text));
+            QTextCursor caret(editor->document());
+            caret.setPosition(c.anchor);
+            caret.setPosition(c.position, QTextCursor::KeepAnchor);
+            editor->setTextCursor(caret);
+            editor->show();
+        }
+        appendSections(lineByLine, false);
+        appendSections(oneEdit, true);
+        EXPECT_EQ(oneEdit.toHtml(), lineByLine.toHtml());
+        EXPECT_EQ(oneEdit.toPlainText(), lineByLine.toPlainText());
+        EXPECT_EQ(oneEdit.textCursor().position(), lineByLine.textCursor().position());
+        EXPECT_EQ(oneEdit.textCursor().anchor(), lineByLine.textCursor().anchor());
+        EXPECT_EQ(oneEdit.currentCharFormat(), lineByLine.currentCharFormat());
+        EXPECT_TRUE(oneEdit.updatesEnabled());
+        // Every fragment carries the same attributes.
+        for (QTextBlock a = oneEdit.document()->begin(), b = lineByLine.document()->begin(); a.isValid() || b.isValid();
+             a = a.next(), b = b.next()) {
+            ASSERT_TRUE(a.isValid() && b.isValid());
+            EXPECT_EQ(a.text(), b.text());
+            EXPECT_EQ(a.blockFormat(), b.blockFormat());
+            for (auto fa = a.begin(), fb = b.begin(); !fa.atEnd() || !fb.atEnd(); ++fa, ++fb) {
+                ASSERT_TRUE(!fa.atEnd() && !fb.atEnd());
+                EXPECT_EQ(fa.fragment().text(), fb.fragment().text());
+                EXPECT_EQ(fa.fragment().charFormat(), fb.fragment().charFormat());
+            }
+        }
+    }
 }
 
 } // namespace

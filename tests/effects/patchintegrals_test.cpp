@@ -312,4 +312,145 @@ TEST(PatchIntegrals, RandomLinesAgreeWithIndependentIntegration)
     EXPECT_GT(points, 30);
 }
 
+// ---- the stated walk, point by point, against the searching implementation ----
+
+// The integrals by the plain walk of the algorithm: every search starts at the first point.
+struct WalkedPair
+{
+    double plus = 0.0;
+    double minus = 0.0;
+    void add(double v) { (v >= 0.0 ? plus : minus) += v; }
+};
+
+double walkedInterpolate(const tragvel::effects::LinePoint &p, const tragvel::effects::LinePoint &q, double x)
+{
+    return p.ordinate + (x - p.abscissa) * (q.ordinate - p.ordinate) / (q.abscissa - p.abscissa);
+}
+
+void walkedSegment(WalkedPair &sums, double xp, double ep, double xq, double eq)
+{
+    if (ep * eq >= 0.0) {
+        sums.add((xq - xp) * (ep + eq) * 0.5);
+        return;
+    }
+    const double x0 = xp + std::abs(ep) * (xq - xp) / (std::abs(ep) + std::abs(eq));
+    sums.add((x0 - xp) * ep / 2.0);
+    sums.add((xq - x0) * eq / 2.0);
+}
+
+bool walkedClip(double &a, double &b, const InfluenceLine &line)
+{
+    bool hit = true;
+    if (line.front().abscissa > a) {
+        if (line.front().abscissa >= b)
+            hit = false;
+        else
+            a = line.front().abscissa;
+    }
+    if ((line.back().abscissa == a && a < b) || line.back().abscissa < a)
+        hit = false;
+    if (line.back().abscissa < b && line.back().abscissa > a)
+        b = line.back().abscissa;
+    return hit;
+}
+
+WalkedPair walkedLine(const InfluenceLine &line, double a, double b)
+{
+    WalkedPair sums;
+    const size_t n = line.size();
+    size_t k = 0;
+    if (a == b) {
+        while (!(line[k].abscissa > a) && k + 1 < n)
+            ++k;
+        if (k == 0 || line[k].abscissa == line[k - 1].abscissa)
+            sums.add(line[k].ordinate);
+        else
+            sums.add(walkedInterpolate(line[k - 1], line[k], a));
+        return sums;
+    }
+    if (a > b)
+        return sums;
+    while (!(line[k].abscissa > a))
+        ++k;
+    double xp = a, ep = walkedInterpolate(line[k - 1], line[k], a);
+    for (; line[k].abscissa < b; ++k) {
+        walkedSegment(sums, xp, ep, line[k].abscissa, line[k].ordinate);
+        xp = line[k].abscissa;
+        ep = line[k].ordinate;
+    }
+    walkedSegment(sums, xp, ep, b, walkedInterpolate(line[k - 1], line[k], b));
+    return sums;
+}
+
+// A line of up to 400 points with steps, zeros and both signs.
+InfluenceLine longRandomLine(std::mt19937 &random)
+{
+    std::uniform_int_distribution<int> count(1, 400);
+    std::uniform_real_distribution<double> gap(0.0, 0.5);
+    std::uniform_real_distribution<double> ordinate(-5.0, 5.0);
+    std::uniform_int_distribution<int> kind(0, 9);
+    InfluenceLine line;
+    double x = -10.0;
+    const int n = count(random);
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && kind(random) != 0)
+            x += gap(random);
+        line.push_back({x, kind(random) == 0 ? 0.0 : ordinate(random)});
+    }
+    return line;
+}
+
+// A bound on a point, just beside one, or anywhere over the line and beyond it.
+double randomBound(std::mt19937 &random, const InfluenceLine &line)
+{
+    std::uniform_int_distribution<int> kind(0, 3);
+    const auto &p = line[size_t(random() % line.size())];
+    switch (kind(random)) {
+    case 0:
+        return p.abscissa;
+    case 1:
+        return std::nextafter(p.abscissa, 1e300);
+    case 2:
+        return std::nextafter(p.abscissa, -1e300);
+    default:
+        return std::uniform_real_distribution<double>(line.front().abscissa - 5.0, line.back().abscissa + 5.0)(random);
+    }
+}
+
+TEST(PatchIntegrals, SearchingGivesTheWalkedResultsBitForBit)
+{
+    std::mt19937 random(19u);
+    int compared = 0;
+    for (int trial = 0; trial < 4000; ++trial) {
+        SCOPED_TRACE(trial);
+        const InfluenceLine longitudinal = longRandomLine(random);
+        const InfluenceLine transverse = longRandomLine(random);
+        double x1 = randomBound(random, longitudinal), x2 = randomBound(random, longitudinal);
+        double y1 = randomBound(random, transverse), y2 = randomBound(random, transverse);
+        if (trial % 5 == 0)
+            x2 = x1; // a point interval
+        else if (x1 > x2 && trial % 7 != 0)
+            std::swap(x1, x2);
+        if (y1 > y2)
+            std::swap(y1, y2);
+        const TPatchIntegrals got = integratePatch(longitudinal, transverse, x1, x2, y1, y2);
+        WalkedPair x, y;
+        double a = x1, b = x2, c = y1, d = y2;
+        const bool hitX = walkedClip(a, b, longitudinal);
+        const bool hitY = walkedClip(c, d, transverse);
+        if (hitX && hitY) {
+            x = walkedLine(longitudinal, a, b);
+            y = walkedLine(transverse, c, d);
+            ++compared;
+        }
+        const double want[] = {x.plus, x.minus, y.plus, y.minus};
+        const double have[] = {got.NyXPlus, got.NyXMinus, got.NyYPlus, got.NyYMinus};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(std::signbit(have[i]), std::signbit(want[i])) << i;
+            EXPECT_EQ(have[i], want[i]) << i;
+        }
+    }
+    EXPECT_GT(compared, 2000);
+}
+
 } // namespace
