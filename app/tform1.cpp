@@ -3,6 +3,8 @@
 #include "app/filebrowser.h"
 #include "app/generatorcommands.h"
 #include "app/picturebox.h"
+#include "app/projecthandlers.h"
+#include "app/projectsession.h"
 #include "app/stringgrid.h"
 
 #include "common/errors.h"
@@ -66,6 +68,7 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     connectHandlers();
     PageControl1->setCurrentIndex(0);
     FormCreate();
+    m_project = std::make_unique<ProjectSession>(*this);
 }
 
 TForm1::~TForm1() = default;
@@ -82,6 +85,7 @@ void TForm1::buildMenus()
     menuProject = addMenu("menuProject", QStringLiteral("Projekt"));
     menuEdit = addMenu("menuEdit", QStringLiteral("Úpravy"));
     menuTools = addMenu("menuTools", QStringLiteral("Nástroje"));
+    addProjectActions(*this);
     addGeneratorActions(*this);
 }
 
