@@ -71,7 +71,7 @@ void fillWindow(TForm1 &form)
     }
     QTextCursor cursor(form.RichEdit1->document());
     QTextCharFormat format;
-    for (int line = 0; line < 1600; ++line) {
+    for (int line = 0; line < 1700; ++line) {
         format.setFontPointSize(line % 3 ? 8 : 9);
         format.setFontWeight(line % 5 ? QFont::Normal : QFont::Bold);
         format.setFontUnderline(line % 7 == 0);
@@ -118,5 +118,16 @@ void BM_OpenProject(benchmark::State &state)
         state.SkipWithError("the project was not opened");
 }
 BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond);
+
+// The file alone: read, parsed and checked, without the window.
+void BM_ReadProjectFile(benchmark::State &state)
+{
+    ensureApplication();
+    Bench b;
+    const QString path = b.form.project().path();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tragvel::project::loadProjectFile(path));
+}
+BENCHMARK(BM_ReadProjectFile)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -63,9 +63,11 @@ void setDocumentParagraphs(QTextDocument &document, const std::vector<DocumentPa
 {
     // Switching the history off clears it, so undo cannot bring the earlier content back.
     document.setUndoRedoEnabled(false);
-    document.clear();
     QTextCursor cursor(&document);
+    // Cleared inside the one edit, so that an editor showing the document lays the new content out
+    // as a whole document, in steps, rather than as one change of it.
     cursor.beginEditBlock();
+    document.clear();
     bool first = true;
     for (const DocumentParagraph &paragraph : paragraphs) {
         const QTextCharFormat lineFormat = paragraph.empty() ? QTextCharFormat() : formatOf(paragraph.front());
