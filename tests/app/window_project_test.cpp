@@ -15,6 +15,7 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -235,7 +236,11 @@ TEST_F(ProjectWindowTest, FileThatIsNotAProjectChangesNothing)
 TEST_F(ProjectWindowTest, CloseAsksOnlyWithUnsavedChangesAndObeysAllThreeAnswers)
 {
     {
+        // Shown and painted, nothing entered: closes at once.
         WindowFixture w;
+        w.form->show();
+        QApplication::processEvents();
+        EXPECT_EQ(w.form->windowTitle(), baseCaption);
         EXPECT_TRUE(w.form->close());
         EXPECT_TRUE(w.dialogs.log.isEmpty());
     }
@@ -339,6 +344,16 @@ TEST_F(ProjectWindowTest, MenuHoldsTheCommandsAndTheLastFiveProjects)
     EXPECT_EQ(f.Edit14->text(), QStringLiteral("3"));
     EXPECT_EQ(f.project().recentProjects().first(), path("p3.tragvel"));
     EXPECT_EQ(f.windowTitle(), baseCaption + u8(" – p3.tragvel"));
+
+    // A project that is gone is reported and leaves the list.
+    ASSERT_TRUE(QFile::remove(path("p5.tragvel")));
+    f.findChild<QAction *>(recentProjectActionName(2))->trigger();
+    EXPECT_EQ(w.dialogs.errors, QStringList{QStringLiteral("Cannot open file \"") + path("p5.tragvel") +
+                                            QStringLiteral("\". No such file or directory")});
+    EXPECT_EQ(f.project().recentProjects(),
+              (QStringList{path("p3.tragvel"), path("p6.tragvel"), path("p4.tragvel"), path("p2.tragvel")}));
+    EXPECT_FALSE(f.findChild<QAction *>(recentProjectActionName(4))->isVisible());
+    EXPECT_EQ(f.Edit14->text(), QStringLiteral("3"));
 }
 
 } // namespace
