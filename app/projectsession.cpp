@@ -8,6 +8,7 @@
 #include "app/tform1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -35,6 +36,14 @@ tragvel::project::ProjectData resolvedFrom(tragvel::project::ProjectData project
     for (QString &directory : project.directories)
         directory = QDir::cleanPath(base.absoluteFilePath(directory));
     return project;
+}
+
+// A cell whose in-place editor is still open holds the text typed there only once the editor
+// commits it; taking the focus away commits it as leaving the cell does.
+void commitOpenEditor()
+{
+    if (QWidget *focused = QApplication::focusWidget())
+        focused->clearFocus();
 }
 
 } // namespace
@@ -132,6 +141,7 @@ void ProjectSession::openFile(const QString &path)
 
 bool ProjectSession::save()
 {
+    commitOpenEditor();
     if (m_path.isEmpty())
         return saveAs();
     write(m_path);
@@ -140,6 +150,7 @@ bool ProjectSession::save()
 
 bool ProjectSession::saveAs()
 {
+    commitOpenEditor();
     const QString directory = m_path.isEmpty() ? m_form.DirectoryListBox4->directory() : QFileInfo(m_path).absolutePath();
     const std::optional<QString> path = m_form.dialogs().saveFileName(
         {QStringLiteral("Uložit projekt do souboru"), projectFilter, QStringLiteral(".tragvel"), directory});
@@ -158,6 +169,7 @@ void ProjectSession::write(const QString &path)
 
 bool ProjectSession::mayDropChanges()
 {
+    commitOpenEditor();
     if (!m_modified)
         return true;
     switch (m_form.dialogs().askSaveChanges(QStringLiteral("Uložit změny v projektu?"))) {

@@ -288,6 +288,30 @@ TEST_F(ProjectWindowTest, CloseAsksOnlyWithUnsavedChangesAndObeysAllThreeAnswers
     }
 }
 
+TEST_F(ProjectWindowTest, TextStillInACellEditorIsCommittedBeforeTheQuestion)
+{
+    WindowFixture w;
+    TForm1 &f = *w.form;
+    f.show();
+    f.activateWindow();
+    QApplication::setActiveWindow(&f);
+    QApplication::processEvents();
+    f.StringGrid1->setFocus();
+    f.StringGrid1->setCurrentCell(2, 2); // opens the cell's editor
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("2,5"));
+    ASSERT_FALSE(f.project().isModified());
+    // Closing commits the edit, which is then an unsaved change.
+    w.dialogs.answerSaveChanges(SaveChangesAnswer::Save);
+    w.dialogs.answerSave(path("edited.tragvel"));
+    EXPECT_TRUE(f.close());
+    EXPECT_EQ(w.dialogs.questions, QStringList{question});
+    EXPECT_EQ(f.StringGrid1->cell(2, 2), QStringLiteral("2,5"));
+    EXPECT_EQ(f.Label24->text(), QStringLiteral("X"));
+    EXPECT_EQ(tragvel::project::loadProjectFile(path("edited.tragvel")).grids[0].cell(2, 2), QStringLiteral("2,5"));
+}
+
 TEST_F(ProjectWindowTest, NewAsksAndThenShowsTheStartingWindow)
 {
     WindowFixture fresh;
