@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -98,9 +99,10 @@ void ProjectSession::newProject()
 {
     if (!mayDropChanges())
         return;
-    m_showing = true;
-    showProject(m_form, m_startProject);
-    m_showing = false;
+    {
+        const QScopedValueRollback<bool> showing(m_showing, true);
+        showProject(m_form, m_startProject);
+    }
     showState({});
 }
 
@@ -132,9 +134,10 @@ void ProjectSession::openFile(const QString &path)
 {
     // Read and checked whole before anything in the window changes.
     const tragvel::project::ProjectData project = resolvedFrom(tragvel::project::loadProjectFile(path), path);
-    m_showing = true;
-    showProject(m_form, project);
-    m_showing = false;
+    {
+        const QScopedValueRollback<bool> showing(m_showing, true);
+        showProject(m_form, project);
+    }
     showState(path);
     remember(path);
 }

@@ -105,7 +105,7 @@ CellTable gridOf(const QJsonValue &value, int index)
     const QJsonArray rows = arrayOf(value, key);
     const GridShape shape = gridShapes()[size_t(index)];
     if (rows.size() < 2 || rows.size() > shape.maxRows) {
-        refuse(QStringLiteral("tabulka %1 má %2 řádků, smí jich mít 2 až %3 (s řádkem záhlaví)")
+        refuse(QStringLiteral("počet řádků tabulky %1 je %2, smí být 2 až %3 (včetně řádku záhlaví)")
                    .arg(quoted(name)).arg(rows.size()).arg(shape.maxRows));
     }
     CellTable table;
@@ -114,7 +114,7 @@ CellTable gridOf(const QJsonValue &value, int index)
         const QString rowKey = key + QStringLiteral("[%1]").arg(row);
         const QJsonArray cells = arrayOf(rows[row], rowKey);
         if (cells.size() != shape.columns) {
-            refuse(QStringLiteral("řádek %1 tabulky %2 má %3 buněk místo %4")
+            refuse(QStringLiteral("počet buněk v řádku %1 tabulky %2 je %3 místo %4")
                        .arg(row).arg(quoted(name)).arg(cells.size()).arg(shape.columns));
         }
         QStringList texts;

@@ -131,13 +131,13 @@ TEST(ProjectFile, WhatIsNotAProjectIsRefusedWithItsReason)
              rows.append(rows.last());
              g.insert(QStringLiteral("StringGrid2"), rows);
          }),
-         "tabulka „StringGrid2“ má 27 řádků, smí jich mít 2 až 26 (s řádkem záhlaví)"},
+         "počet řádků tabulky „StringGrid2“ je 27, smí být 2 až 26 (včetně řádku záhlaví)"},
         {editedMember("grids", [](QJsonObject &g) {
              QJsonArray rows = g.value(QStringLiteral("StringGrid4")).toArray();
              rows.removeLast();
              g.insert(QStringLiteral("StringGrid4"), rows);
          }),
-         "tabulka „StringGrid4“ má 1 řádků, smí jich mít 2 až 101 (s řádkem záhlaví)"},
+         "počet řádků tabulky „StringGrid4“ je 1, smí být 2 až 101 (včetně řádku záhlaví)"},
         {editedMember("grids", [](QJsonObject &g) {
              QJsonArray rows = g.value(QStringLiteral("StringGrid3")).toArray();
              QJsonArray row = rows[1].toArray();
@@ -153,7 +153,7 @@ TEST(ProjectFile, WhatIsNotAProjectIsRefusedWithItsReason)
              rows[0] = row;
              g.insert(QStringLiteral("StringGrid6"), rows);
          }),
-         "řádek 0 tabulky „StringGrid6“ má 9 buněk místo 10"},
+         "počet buněk v řádku 0 tabulky „StringGrid6“ je 9 místo 10"},
         {editedMember("edits", [](QJsonObject &e) { e.insert(QStringLiteral("Edit17"), QJsonValue::Null); }),
          "položka „edits.Edit17“ má chybný typ, očekává se text"},
         {editedMember("edits", [](QJsonObject &e) { e.insert(QStringLiteral("Edit3"), QString(32768, u'1')); }),
