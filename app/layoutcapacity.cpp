@@ -3,6 +3,8 @@
 #include "app/tform1.h"
 #include "app/widgetfactory.h"
 
+#include <iterator>
+
 namespace {
 
 QString name(int number)
@@ -41,8 +43,9 @@ FormulaLabels buildFormula(QWidget *page, int headingNumber, const QString &head
     QFont font = f.result->font();
     font.setBold(true);
     f.result->setFont(font);
+    // The button under its formula.
     f.evaluate = makeButton(page, QStringLiteral("Button") + QString::number(buttonNumber), QStringLiteral("Vyčíslit vztah"),
-                            QRect(x + 130, line - 4, 140, 28));
+                            QRect(40, line + 44, 140, 28));
     return f;
 }
 
@@ -71,42 +74,45 @@ void TForm1::buildCapacityTab()
             makeLabel(page, name(unitNumber), unit, unitX, y);
     };
     const QString byInput = QStringLiteral("[dle zadání]");
-    inputRow(36, QStringLiteral("Součinitel stavu nosné konstrukce :"), 43, QStringLiteral("α ="), 0, QStringLiteral("Edit9"),
-             QStringLiteral("1,00"), 0, {}, 42);
-    inputRow(44, QStringLiteral("Součinitel materiálu :"), 45, QStringLiteral("β ="), 0, QStringLiteral("Edit10"),
-             QStringLiteral("1,00"), 0, {}, 70);
+    // The two coefficients side by side in the first row.
+    makeLabel(page, name(36), QStringLiteral("Součinitel stavu nosné konstrukce :"), captionX, 42);
+    makeLabel(page, name(43), QStringLiteral("α ="), 290, 42);
+    makeEdit(page, QStringLiteral("Edit9"), QStringLiteral("1,00"), QRect(330, 39, 100, 24));
+    makeLabel(page, name(44), QStringLiteral("Součinitel materiálu :"), 500, 42);
+    makeLabel(page, name(45), QStringLiteral("β ="), 660, 42);
+    makeEdit(page, QStringLiteral("Edit10"), QStringLiteral("1,00"), QRect(700, 39, 100, 24));
     inputRow(57, QStringLiteral("Celkový účinek zatížení pro návrh objektu :"), 61, QStringLiteral("Sp,c"), 69,
-             QStringLiteral("Edit11"), QStringLiteral("0"), 67, byInput, 104);
+             QStringLiteral("Edit11"), QStringLiteral("0"), 67, byInput, 76);
     inputRow(78, QStringLiteral("Účinek stálého zatížení pro posouzení objektu :"), 79, QStringLiteral("Sn,g"), 80,
-             QStringLiteral("Edit15"), QStringLiteral("0"), 81, byInput, 132);
+             QStringLiteral("Edit15"), QStringLiteral("0"), 81, byInput, 104);
     inputRow(58, QStringLiteral("Účinek zatížení vozidly pro posouzení objektu :"), 62, QStringLiteral("Sn,v"), 70,
-             QStringLiteral("Edit12"), QStringLiteral("0"), 68, byInput, 160);
+             QStringLiteral("Edit12"), QStringLiteral("0"), 68, byInput, 132);
     inputRow(60, QStringLiteral("Účinek ost.nahodilého zatížení pro posouzení objektu :"), 63, QStringLiteral("Sn,r"), 71,
-             QStringLiteral("Edit13"), QStringLiteral("0"), 66, byInput, 188);
+             QStringLiteral("Edit13"), QStringLiteral("0"), 66, byInput, 160);
     inputRow(59, QStringLiteral("Hmotnost vozidla v zatížení pro posouzení :"), 64, QStringLiteral("Tn"), 72,
-             QStringLiteral("Edit14"), QStringLiteral("0"), 65, QStringLiteral("[t]"), 222);
-    makeLabel(page, name(83), QStringLiteral("Únosnost průřezu stanovená podle zásad předpisu "), captionX, 250);
+             QStringLiteral("Edit14"), QStringLiteral("0"), 65, QStringLiteral("[t]"), 194);
+    makeLabel(page, name(83), QStringLiteral("Únosnost průřezu stanovená podle zásad předpisu "), captionX, 222);
     inputRow(121, QStringLiteral("pro posouzení objektu :"), 118, QStringLiteral("Sn,u"), 120, QStringLiteral("Edit16"),
-             QStringLiteral("0"), 119, byInput, 270);
+             QStringLiteral("0"), 119, byInput, 242);
     makeLabel(page, name(122),
               QStringLiteral("Poznámka : Účinky zatížení, resp. únosnost, musejí být stejné veličiny (momenty, posouvající nebo normálové síly) se stejnými jednotkami !!!"),
-              captionX, 304, 960)
+              captionX, 276, 960)
         ->setWordWrap(true);
 
     const auto takeOver = [&](const QString &buttonName, int y) {
         return makeButton(page, buttonName, QStringLiteral("Z účinků zatížení"), QRect(buttonX, y - 4, 160, 26));
     };
-    Button26 = takeOver(QStringLiteral("Button26"), 104);
-    Button27 = takeOver(QStringLiteral("Button27"), 132);
-    Button28 = takeOver(QStringLiteral("Button28"), 160);
-    Button29 = takeOver(QStringLiteral("Button29"), 188);
+    Button26 = takeOver(QStringLiteral("Button26"), 76);
+    Button27 = takeOver(QStringLiteral("Button27"), 104);
+    Button28 = takeOver(QStringLiteral("Button28"), 132);
+    Button29 = takeOver(QStringLiteral("Button29"), 160);
 
     const FormulaLabels first = buildFormula(page, 17, QStringLiteral("Zatížitelnost stanovená porovnávacím výpočtem [t]"),
                                              {73, 74, 75, 76, 77, 84, 85, 86, 87, 88}, QStringLiteral("Sp,c - Sn,g - Sn,r"), 7,
-                                             82, 25, 360);
+                                             82, 25, 330);
     const FormulaLabels second =
         buildFormula(page, 56, QStringLiteral("Zatížitelnost stanovená porovnávacím statickým výpočtem [t]"),
-                     {123, 124, 125, 126, 127, 129, 130, 131, 132, 133}, QStringLiteral("Sp,u - Sn,g - Sn,r"), 10, 128, 30, 500);
+                     {123, 124, 125, 126, 127, 129, 130, 131, 132, 133}, QStringLiteral("Sp,u - Sn,g - Sn,r"), 10, 128, 30, 480);
     Bevel7 = first.rule;
     Bevel10 = second.rule;
     Label82 = first.result;
@@ -132,4 +138,10 @@ void TForm1::buildCapacityTab()
     Label129 = label(129); Label130 = label(130); Label131 = label(131); Label132 = label(132); Label133 = label(133);
     Edit9 = edit("Edit9"); Edit10 = edit("Edit10"); Edit11 = edit("Edit11"); Edit15 = edit("Edit15");
     Edit12 = edit("Edit12"); Edit13 = edit("Edit13"); Edit14 = edit("Edit14"); Edit16 = edit("Edit16");
+
+    // The keyboard follows the rows top to bottom, each box then its copy button, then the formulas.
+    QWidget *const order[] = {Edit9,  Edit10, Edit11, Button26, Edit15, Button27, Edit12,
+                              Button28, Edit13, Button29, Edit14, Edit16, Button25, Button30};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }

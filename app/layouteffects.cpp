@@ -45,7 +45,8 @@ void TForm1::buildEffectsTab()
 {
     QWidget *page = TabSheet4;
 
-    Bevel5 = makeBevel(page, QStringLiteral("Bevel5"), QRect(6, 6, 650, 168));
+    // Three panels top to bottom: the additional data, the check of the inputs, the load effects.
+    Bevel5 = makeBevel(page, QStringLiteral("Bevel5"), QRect(6, 6, 1000, 110));
     Label46 = makeHeading(page, QStringLiteral("Label46"), QStringLiteral("Doplňující data výpočtu"), 16, 10);
     Label33 = makeLabel(page, QStringLiteral("Label33"), QStringLiteral("Dynamický součinitel :"), 16, 34);
     Label38 = makeLabel(page, QStringLiteral("Label38"), QStringLiteral("Dynamický součinitel zatížení pro návrh objektu :"), 32, 56);
@@ -62,46 +63,49 @@ void TForm1::buildEffectsTab()
         subscript->setFont(font);
         subscript->adjustSize();
     }
-    Label34 = makeLabel(page, QStringLiteral("Label34"), QStringLiteral("Odlehčující účinky zatížení (záporné části př.čáry) :"), 16, 110);
-    Label39 = makeLabel(page, QStringLiteral("Label39"), QStringLiteral("Zatížení pro návrh objektu :"), 32, 132);
-    Edit7 = makeEdit(page, QStringLiteral("Edit7"), QStringLiteral("0"), QRect(230, 129, 60, 24));
-    Label41 = makeLabel(page, QStringLiteral("Label41"), QStringLiteral("%"), 294, 132);
-    Label40 = makeLabel(page, QStringLiteral("Label40"), QStringLiteral("Zatížení pro posouzení objektu :"), 330, 132);
-    Edit8 = makeEdit(page, QStringLiteral("Edit8"), QStringLiteral("0"), QRect(550, 129, 60, 24));
-    Label42 = makeLabel(page, QStringLiteral("Label42"), QStringLiteral("%"), 614, 132);
+    Label34 = makeLabel(page, QStringLiteral("Label34"), QStringLiteral("Odlehčující účinky zatížení (záporné části př.čáry) :"), 560, 34);
+    Label39 = makeLabel(page, QStringLiteral("Label39"), QStringLiteral("Zatížení pro návrh objektu :"), 576, 56);
+    Edit7 = makeEdit(page, QStringLiteral("Edit7"), QStringLiteral("0"), QRect(800, 53, 60, 24));
+    Label41 = makeLabel(page, QStringLiteral("Label41"), QStringLiteral("%"), 864, 56);
+    Label40 = makeLabel(page, QStringLiteral("Label40"), QStringLiteral("Zatížení pro posouzení objektu :"), 576, 82);
+    Edit8 = makeEdit(page, QStringLiteral("Edit8"), QStringLiteral("0"), QRect(800, 79, 60, 24));
+    Label42 = makeLabel(page, QStringLiteral("Label42"), QStringLiteral("%"), 864, 82);
 
-    Bevel4 = makeBevel(page, QStringLiteral("Bevel4"), QRect(664, 6, 342, 168));
-    Label16 = makeHeading(page, QStringLiteral("Label16"), QStringLiteral("Kontrola zadání :"), 674, 10);
-    Label20 = makeLabel(page, QStringLiteral("Label20"), QStringLiteral("Příčinková čára - podélný směr :"), 680, 40);
-    Label21 = makeLabel(page, QStringLiteral("Label21"), QStringLiteral("Roznos zatížení v příčném směru :"), 680, 70);
-    Label22 = makeLabel(page, QStringLiteral("Label22"), QStringLiteral("Zatížení podle původní normy :"), 680, 100);
-    Label23 = makeLabel(page, QStringLiteral("Label23"), QStringLiteral("Zatížení podle nové normy :"), 680, 130);
-    Label24 = makeLabel(page, QStringLiteral("Label24"), QStringLiteral("X"), 950, 40, 40);
-    Label25 = makeLabel(page, QStringLiteral("Label25"), QStringLiteral("X"), 950, 70, 40);
-    Label26 = makeLabel(page, QStringLiteral("Label26"), QStringLiteral("X"), 950, 100, 40);
-    Label27 = makeLabel(page, QStringLiteral("Label27"), QStringLiteral("X"), 950, 130, 40);
-    for (QLabel *mark : {Label24, Label25, Label26, Label27}) {
+    Bevel4 = makeBevel(page, QStringLiteral("Bevel4"), QRect(6, 122, 1000, 62));
+    Label16 = makeHeading(page, QStringLiteral("Label16"), QStringLiteral("Kontrola zadání :"), 16, 126);
+    // The four marks in one row, each just after its caption.
+    const char *const checkCaptions[] = {"Příčinková čára - podélný směr :", "Roznos zatížení v příčném směru :",
+                                         "Zatížení podle původní normy :", "Zatížení podle nové normy :"};
+    QLabel **checkLabels[] = {&Label20, &Label21, &Label22, &Label23};
+    QLabel **checkMarks[] = {&Label24, &Label25, &Label26, &Label27};
+    for (int i = 0; i < 4; ++i) {
+        QLabel *caption = makeLabel(page, QStringLiteral("Label") + QString::number(20 + i),
+                                    QString::fromUtf8(checkCaptions[i]), 32 + 246 * i, 154);
+        QLabel *mark = makeLabel(page, QStringLiteral("Label") + QString::number(24 + i), QStringLiteral("X"),
+                                 caption->x() + caption->width() + 8, 154, 30);
         QFont font = mark->font();
         font.setBold(true);
         mark->setFont(font);
+        *checkLabels[i] = caption;
+        *checkMarks[i] = mark;
     }
 
-    Bevel6 = makeBevel(page, QStringLiteral("Bevel6"), QRect(6, 180, 1000, 498));
-    Label35 = makeHeading(page, QStringLiteral("Label35"), QStringLiteral("Účinky zatížení"), 16, 184);
+    Bevel6 = makeBevel(page, QStringLiteral("Bevel6"), QRect(6, 190, 1000, 488));
+    Label35 = makeHeading(page, QStringLiteral("Label35"), QStringLiteral("Účinky zatížení"), 16, 194);
 
     const int left = 16;
     const int right = 516;
-    Label37 = makeHeading(page, QStringLiteral("Label37"), QStringLiteral("Zatížení pro návrh objektu"), left, 208);
-    Label47 = makeHeading(page, QStringLiteral("Label47"), QStringLiteral("Zatížení pro posouzení objektu"), right, 208);
-    Button18 = makeButton(page, QStringLiteral("Button18"), QStringLiteral("Výpočet účinků zatížení"), QRect(left + 240, 204, 200, 28));
-    Button23 = makeButton(page, QStringLiteral("Button23"), QStringLiteral("Výpočet účinků zatížení"), QRect(right + 240, 204, 200, 28));
+    Label37 = makeHeading(page, QStringLiteral("Label37"), QStringLiteral("Zatížení pro návrh objektu"), left, 218);
+    Label47 = makeHeading(page, QStringLiteral("Label47"), QStringLiteral("Zatížení pro posouzení objektu"), right, 218);
+    Button18 = makeButton(page, QStringLiteral("Button18"), QStringLiteral("Výpočet účinků zatížení"), QRect(left + 240, 214, 200, 28));
+    Button23 = makeButton(page, QStringLiteral("Button23"), QStringLiteral("Výpočet účinků zatížení"), QRect(right + 240, 214, 200, 28));
     const QString worst = QStringLiteral("Nejnepříznivější poloha vozidla");
-    ButtonWorstDesign = makeButton(page, QStringLiteral("ButtonWorstDesign"), worst, QRect(left + 220, 234, 240, 24));
-    ButtonWorstAssessment = makeButton(page, QStringLiteral("ButtonWorstAssessment"), worst, QRect(right + 220, 234, 240, 24));
-    Label51 = makeLabel(page, QStringLiteral("Label51"), QStringLiteral("Účinky dílčích částí zatížení :"), left, 240);
-    Label55 = makeLabel(page, QStringLiteral("Label55"), QStringLiteral("Účinky dílčích částí zatížení :"), right, 240);
-    StringGrid5 = makeEffectGrid(page, 5, left, 260);
-    StringGrid6 = makeEffectGrid(page, 6, right, 260);
+    ButtonWorstDesign = makeButton(page, QStringLiteral("ButtonWorstDesign"), worst, QRect(left + 220, 244, 240, 24));
+    ButtonWorstAssessment = makeButton(page, QStringLiteral("ButtonWorstAssessment"), worst, QRect(right + 220, 244, 240, 24));
+    Label51 = makeLabel(page, QStringLiteral("Label51"), QStringLiteral("Účinky dílčích částí zatížení :"), left, 250);
+    Label55 = makeLabel(page, QStringLiteral("Label55"), QStringLiteral("Účinky dílčích částí zatížení :"), right, 250);
+    StringGrid5 = makeEffectGrid(page, 5, left, 270);
+    StringGrid6 = makeEffectGrid(page, 6, right, 270);
 
     // The five result rows of each half: caption, value and unit labels numbered from `first`.
     struct ResultSlot
@@ -123,7 +127,7 @@ void TForm1::buildEffectsTab()
         &Label95, &Label96, &Label97, &Label52, &Label53, &Label54, &Label98, &Label99, &Label100,
         &Label114, &Label115, &Label116, &Label104, &Label105, &Label106,
     };
-    const int top = 490;
+    const int top = 500;
     const int step = 24;
     int member = 0;
     for (const bool design : {true, false}) {

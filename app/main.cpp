@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -13,5 +14,11 @@ int main(int argc, char *argv[])
     TForm1 Form1(dialogs);
     dialogs.setParent(&Form1);
     Form1.show();
+    // On a small screen the window keeps its size but moves inside the area it may use.
+    if (const QScreen *screen = Form1.screen()) {
+        const QPoint place = fittedWindowPosition(screen->availableGeometry(), Form1.frameGeometry().size(), Form1.pos());
+        if (place != Form1.pos())
+            Form1.move(place);
+    }
     return application.exec();
 }

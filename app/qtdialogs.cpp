@@ -6,11 +6,15 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 void QtUserDialogs::showMessage(const QString &text)
 {
-    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    // The message text alone: no icon beside it.
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, m_parent);
+    box.exec();
 }
 
 QString QtUserDialogs::inputBox(const QString &caption, const QString &prompt, const QString &defaultText)
@@ -42,6 +46,8 @@ std::optional<QString> QtUserDialogs::saveFileName(const tragvel::SaveDialogOpti
                        options.initialDirectory.isEmpty() ? QDir::currentPath() : options.initialDirectory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(qtNameFilters(options.filter));
+    // The filter reads as its description alone, without the mask Qt would append.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     QString suffix = options.defaultExtension;
     if (suffix.startsWith(u'.'))
         suffix.remove(0, 1);
@@ -60,6 +66,7 @@ std::optional<QString> QtUserDialogs::openFileName(const tragvel::OpenDialogOpti
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtNameFilters(options.filter));
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -84,4 +91,13 @@ tragvel::SaveChangesAnswer QtUserDialogs::askSaveChanges(const QString &question
 void QtUserDialogs::showError(const QString &text)
 {
     QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}
+
+void QtUserDialogs::printPages(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, m_parent);
+    if (dialog.exec() == QDialog::Accepted)
+        paint(printer);
 }

@@ -18,6 +18,7 @@ public:
     std::optional<QString> openFileName(const tragvel::OpenDialogOptions &options) override;
     tragvel::SaveChangesAnswer askSaveChanges(const QString &question) override;
     void showError(const QString &text) override;
+    void printPages(const std::function<void(QPagedPaintDevice &)> &paint) override;
 
 private:
     QWidget *m_parent;

@@ -5,6 +5,7 @@
 #include "app/fontsizebox.h"
 #include "app/gridcells.h"
 #include "app/picturebox.h"
+#include "app/projectpictures.h"
 #include "app/tform1.h"
 
 #include "report/projectoutput.h"
@@ -124,17 +125,21 @@ void TForm1::SaveText()
                              tragvel::projectTextPath(DirectoryListBox4->directory(), Edit17->text()), reportDpi(*this));
 }
 
+std::array<tragvel::ProjectPicture, 6> projectPictures(const TForm1 &form)
+{
+    return {
+        tragvel::ProjectPicture{form.Image1->image(), form.LongLineInvalid == 0},
+        tragvel::ProjectPicture{form.Image2->image(), form.TransLineInvalid == 0},
+        tragvel::ProjectPicture{form.Image3->image(), form.DesignLoadsInvalid == 0},
+        tragvel::ProjectPicture{form.Image4->image(), form.DesignLoadsInvalid == 0},
+        tragvel::ProjectPicture{form.Image5->image(), form.AssessLoadsInvalid == 0},
+        tragvel::ProjectPicture{form.Image6->image(), form.AssessLoadsInvalid == 0},
+    };
+}
+
 void TForm1::SavePict()
 {
-    const std::array<tragvel::ProjectPicture, 6> pictures{
-        tragvel::ProjectPicture{Image1->image(), LongLineInvalid == 0},
-        tragvel::ProjectPicture{Image2->image(), TransLineInvalid == 0},
-        tragvel::ProjectPicture{Image3->image(), DesignLoadsInvalid == 0},
-        tragvel::ProjectPicture{Image4->image(), DesignLoadsInvalid == 0},
-        tragvel::ProjectPicture{Image5->image(), AssessLoadsInvalid == 0},
-        tragvel::ProjectPicture{Image6->image(), AssessLoadsInvalid == 0},
-    };
-    tragvel::saveProjectPictures(pictures, DirectoryListBox4->directory(), Edit17->text());
+    tragvel::saveProjectPictures(projectPictures(*this), DirectoryListBox4->directory(), Edit17->text());
 }
 
 // The standard document: every writer checks its own input; a refused one does not stop the rest.

@@ -1,6 +1,7 @@
 #include "app/stringgrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -89,11 +90,85 @@ void StringGrid::reportEdit(int column, int row, const QString &text)
         m_editHandler(column, row, text);
 }
 
+bool StringGrid::isFixedCell(int column, int row) const
+{
+    return row == 0 || (m_fixedColumn && column == 0);
+}
+
+QModelIndex StringGrid::neighbourCell(const QModelIndex &from, bool next) const
+{
+    const int first = m_fixedColumn ? 1 : 0;
+    const int columns = columnCount();
+    int row = from.isValid() ? from.row() : (next ? 1 : rowCount() - 1);
+    int column = from.isValid() ? from.column() + (next ? 1 : -1) : (next ? first : columns - 1);
+    if (column >= columns) {
+        column = first;
+        ++row;
+    } else if (column < first) {
+        column = columns - 1;
+        --row;
+    }
+    if (row < 1 || row >= rowCount() || column < first || column >= columns)
+        return {};
+    return model()->index(row, column);
+}
+
+QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveNext || action == MovePrevious)
+        return neighbourCell(currentIndex(), action == MoveNext);
+    const QModelIndex target = QTableWidget::moveCursor(action, modifiers);
+    return target.isValid() && isFixedCell(target.column(), target.row()) ? currentIndex() : target;
+}
+
+bool StringGrid::focusNextPrevChild(bool next)
+{
+    if (isVisible() && isEnabled()) {
+        const QModelIndex target = neighbourCell(currentIndex(), next);
+        if (target.isValid()) {
+            setCurrentIndex(target);
+            return true;
+        }
+    }
+    // Past the last (or before the first) editable cell the focus leaves the grid.
+    return QWidget::focusNextPrevChild(next);
+}
+
+void StringGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    if (tab && !neighbourCell(currentIndex(), hint == QAbstractItemDelegate::EditNextItem).isValid()) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::SubmitModelCache)
+        moveDown();
+}
+
+void StringGrid::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
+        moveDown();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void StringGrid::moveDown()
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.row() + 1 < rowCount())
+        setCurrentIndex(model()->index(current.row() + 1, current.column()));
+}
+
 void StringGrid::styleFixedCell(QTableWidgetItem &item, int column, int row) const
 {
-    const bool fixed = row == 0 || (m_fixedColumn && column == 0);
-    if (fixed) {
-        item.setFlags(Qt::ItemIsEnabled);
+    if (isFixedCell(column, row)) {
+        // Not enabled, so that neither a click nor a key makes it current; drawn in the usual colours.
+        item.setFlags(Qt::NoItemFlags);
+        item.setForeground(palette().text());
         item.setBackground(palette().button());
     } else if (editTriggers() == QAbstractItemView::NoEditTriggers) {
         item.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);

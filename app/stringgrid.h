@@ -27,7 +27,24 @@ public:
     // Called by the delegate when the user commits an edit.
     void reportEdit(int column, int row, const QString &text);
 
+    // The header row and the row-number column: shown, never current, never edited.
+    bool isFixedCell(int column, int row) const;
+
+protected:
+    // Tab and Shift+Tab walk the editable cells row by row and leave the grid after its last or
+    // before its first one; Enter commits and moves to the cell below.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Typing never jumps to a row by its number: it edits the current cell or does nothing.
+    void keyboardSearch(const QString &) override {}
+
 private:
+    // The editable cell after (or before) the index in row order, or an invalid index at the end.
+    QModelIndex neighbourCell(const QModelIndex &from, bool next) const;
+    void moveDown();
+
     void styleFixedCell(QTableWidgetItem &item, int column, int row) const;
 
     bool m_fixedColumn;

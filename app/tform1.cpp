@@ -1,7 +1,9 @@
 #include "app/tform1.h"
 
 #include "app/filebrowser.h"
+#include "app/clippedtexttips.h"
 #include "app/generatorcommands.h"
+#include "app/reportexport.h"
 #include "app/picturebox.h"
 #include "app/projecthandlers.h"
 #include "app/projectsession.h"
@@ -57,6 +59,7 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     buildEffectsTab();
     buildCapacityTab();
     buildDocumentTab();
+    showClippedTextsAsTips(*this);
 
     SaveDialog1 = {QStringLiteral("Uložit příčinkovou čáru do souboru"),
                    QStringLiteral("Soubory příčinových čar (*.prc)|*.prc|Textové soubory (*.txt)|*.txt"),
@@ -85,6 +88,7 @@ void TForm1::buildMenus()
     menuProject = addMenu("menuProject", QStringLiteral("Projekt"));
     menuEdit = addMenu("menuEdit", QStringLiteral("Úpravy"));
     menuTools = addMenu("menuTools", QStringLiteral("Nástroje"));
+    addReportExportActions(*this);
     addProjectActions(*this);
     addGeneratorActions(*this);
 }

@@ -90,6 +90,7 @@ public:
     std::optional<QString> openFileName(const tragvel::OpenDialogOptions &) override { return std::nullopt; }
     tragvel::SaveChangesAnswer askSaveChanges(const QString &) override { return tragvel::SaveChangesAnswer::Cancel; }
     void showError(const QString &) override {}
+    void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
 };
 
 void ensureApplication()

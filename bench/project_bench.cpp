@@ -29,6 +29,7 @@ public:
     std::optional<QString> openFileName(const tragvel::OpenDialogOptions &) override { return m_path; }
     tragvel::SaveChangesAnswer askSaveChanges(const QString &) override { return tragvel::SaveChangesAnswer::Discard; }
     void showError(const QString &text) override { errors << text; }
+    void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
 
     QStringList errors;
 

@@ -1,9 +1,11 @@
+#include "report/pdfexport.h"
 #include "report/projectoutput.h"
 #include "report/reportdocument.h"
 #include "report/rtfwriter.h"
 #include "report/sections.h"
 
 #include "common/celltable.h"
+#include "common/filesave.h"
 #include "common/numbertext.h"
 
 #include <QFont>
@@ -108,16 +110,20 @@ void BM_StandardDocument(benchmark::State &state)
 }
 BENCHMARK(BM_StandardDocument)->Unit(benchmark::kMillisecond);
 
+std::array<tragvel::ProjectPicture, 6> sixPictures()
+{
+    return {tragvel::ProjectPicture{picture(993, 393), true}, tragvel::ProjectPicture{picture(993, 393), true},
+            tragvel::ProjectPicture{picture(449, 81), true},  tragvel::ProjectPicture{picture(449, 217), true},
+            tragvel::ProjectPicture{picture(449, 81), true},  tragvel::ProjectPicture{picture(449, 217), true}};
+}
+
 // Saving the project: the standard document as RTF and all six pictures as JPEG.
 void BM_SaveProject(benchmark::State &state)
 {
     const Inputs in;
     QTextDocument document;
     writeStandardDocument(document, in);
-    const std::array<tragvel::ProjectPicture, 6> pictures{
-        tragvel::ProjectPicture{picture(993, 393), true}, tragvel::ProjectPicture{picture(993, 393), true},
-        tragvel::ProjectPicture{picture(449, 81), true}, tragvel::ProjectPicture{picture(449, 217), true},
-        tragvel::ProjectPicture{picture(449, 81), true}, tragvel::ProjectPicture{picture(449, 217), true}};
+    const std::array<tragvel::ProjectPicture, 6> pictures = sixPictures();
     QTemporaryDir dir;
     for (auto _ : state) {
         tragvel::saveProjectText(document, tragvel::projectTextPath(dir.path(), QStringLiteral("Proj1")), 96.0);
@@ -136,6 +142,21 @@ void BM_RtfOfStandardDocument(benchmark::State &state)
         benchmark::DoNotOptimize(tragvel::rtfBytes(document, 96.0));
 }
 BENCHMARK(BM_RtfOfStandardDocument)->Unit(benchmark::kMillisecond);
+
+// The PDF of the standard document with the largest tables and all six pictures, written to a file.
+void BM_ExportPdf(benchmark::State &state)
+{
+    const Inputs in;
+    QTextDocument document;
+    writeStandardDocument(document, in);
+    const std::vector<tragvel::CaptionedPicture> pictures = tragvel::captionedPictures(sixPictures());
+    const tragvel::PageDecoration decoration{QStringLiteral("Proj1"), QStringLiteral("8. 12. 2026")};
+    QTemporaryDir dir;
+    for (auto _ : state)
+        tragvel::writeFileReplacing(tragvel::projectPdfPath(dir.path(), QStringLiteral("Proj1")),
+                                    tragvel::reportPdf(document, 96.0, pictures, decoration));
+}
+BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

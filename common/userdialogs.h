@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+class QPagedPaintDevice;
 
 namespace tragvel {
 
@@ -44,6 +47,8 @@ public:
     virtual SaveChangesAnswer askSaveChanges(const QString &question) = 0;
     // The application's standard error box for failures no command expects.
     virtual void showError(const QString &text) = 0;
+    // The system print dialog; once the user confirms it, `paint` draws the pages on the printer.
+    virtual void printPages(const std::function<void(QPagedPaintDevice &)> &paint) = 0;
 };
 
 } // namespace tragvel

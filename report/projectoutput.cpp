@@ -25,6 +25,11 @@ QString projectPicturePath(const QString &directory, const QString &name, int nu
     return projectPrefix(directory, name) + u'-' + QString::number(number) + QStringLiteral(".jpg");
 }
 
+QString projectPdfPath(const QString &directory, const QString &name)
+{
+    return projectPrefix(directory, name) + QStringLiteral(".pdf");
+}
+
 void saveProjectText(const QTextDocument &document, const QString &path, double verticalDpi)
 {
     writeFileReplacing(path, rtfBytes(document, verticalDpi));

@@ -13,6 +13,7 @@ namespace tragvel {
 // also after a directory that already ends with one; the name is used as it stands.
 QString projectTextPath(const QString &directory, const QString &name);
 QString projectPicturePath(const QString &directory, const QString &name, int number); // 1..6
+QString projectPdfPath(const QString &directory, const QString &name);
 
 // Writes the document as Rich Text Format to the path, replacing an earlier file only once the
 // new one is complete. Throws FileError "Cannot create file <path>".

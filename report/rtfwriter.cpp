@@ -128,6 +128,8 @@ QByteArray rtfBytes(const QTextDocument &document, double verticalDpi)
     RtfOutput out;
     out.bytes = "{\\rtf1\\ansi\\ansicpg1250\\deff0"
                 "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset238 Courier New;}}\r\n"
+                // A4 portrait with margins of 2 cm, in twips.
+                "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\r\n"
                 "\\uc1\\pard\\plain\\f0";
     std::optional<RunState> state;
     const QTextBlock last = document.lastBlock();

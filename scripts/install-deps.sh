@@ -4,13 +4,13 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   fonts-liberation2 fontconfig
   xvfb xauth hyperfine
-  libreoffice-writer-nogui
+  libreoffice-writer-nogui poppler-utils
 )
 
 missing=()

@@ -11,11 +11,18 @@
 #include "app/stringgrid.h"
 #include "common/numbertext.h"
 
-#include <QLabel>
 #include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -524,6 +531,175 @@ TEST(ExampleFiles, PointNotationAndCrLf)
         EXPECT_EQ(bytes.count("\r\n"), bytes.count('\r')) << name;
         EXPECT_FALSE(bytes.contains(',')) << name;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The output of a poppler tool run on the file; a failure to run it fails the test.
+QString poppler(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        ADD_FAILURE() << tool.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+        return QString();
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The non-empty lines of a text with every run of blanks as one blank: the PDF's text layer keeps
+// the words and their order, not the number of blanks between them.
+QStringList words(const QString &text)
+{
+    QStringList lines;
+    for (const QString &line : text.split(u'\n')) {
+        const QString simplified = line.simplified();
+        if (!simplified.isEmpty())
+            lines << simplified;
+    }
+    return lines;
+}
+
+int pageCount(const QString &pdf)
+{
+    const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+class ExamplesPdf : public ExamplesWindow
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        TForm1 &f = *form;
+        f.DirectoryListBox4->setDirectory(dir.path());
+        f.Edit17->setText(QStringLiteral("most12"));
+        loadAndCheckInputs();
+        enterTab4();
+        f.Button18->click();
+        f.Button23->click();
+        enterTab5();
+        f.Button31->click();
+        dialogs.clear();
+    }
+
+    void trigger(const char *action) { form->findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ExamplesPdf, ExportHoldsTheDocumentThenThePicturesOnA4Pages)
+{
+    trigger("actionProjectExportPdf");
+    EXPECT_TRUE(dialogs.log.isEmpty()) << dialogs.log.join(u'|').toStdString();
+    const QString pdf = dir.filePath(QStringLiteral("most12.pdf"));
+    const int pages = pageCount(pdf);
+    ASSERT_EQ(pages, 5);
+
+    const QString sizes = poppler(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                              QStringLiteral("-l"), QString::number(pages), pdf});
+    EXPECT_EQ(sizes.count(QRegularExpression(QStringLiteral("Page +\\d+ size: +595 x 842 pts \\(A4\\)"))), pages)
+        << sizes.toStdString();
+
+    // Every page: the project's name and the date, then the page number; the document's lines run
+    // over the first three pages, the six pictures under their captions over the last two.
+    const QString date = QDate::currentDate().toString(QStringLiteral("d. M. yyyy"));
+    QStringList documentLines;
+    QStringList captions;
+    const QStringList pageTexts = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
+                                      .split(u'\f');
+    for (int page = 0; page < pages; ++page) {
+        const QStringList lines = words(pageTexts.value(page));
+        ASSERT_GE(lines.size(), 2) << page;
+        EXPECT_EQ(lines[0], QStringLiteral("most12 ") + date);
+        EXPECT_EQ(lines[1], QStringLiteral("Strana %1 z %2").arg(page + 1).arg(pages));
+        (page < 3 ? documentLines : captions) << lines.mid(2);
+    }
+    EXPECT_EQ(documentLines, words(form->RichEdit1->toPlainText()));
+    EXPECT_EQ(captions, texts({"Obr. 1 – Podélná příčinková čára", "Obr. 2 – Příčinková čára příčného roznosu",
+                               "Obr. 3 – Zatížení pro návrh objektu – pohled",
+                               "Obr. 4 – Zatížení pro návrh objektu – půdorys",
+                               "Obr. 5 – Zatížení pro posouzení objektu – pohled",
+                               "Obr. 6 – Zatížení pro posouzení objektu – půdorys"}));
+
+    // The pictures at their full resolution, each on the page of its caption.
+    QStringList images;
+    for (const QString &line : poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n').mid(2)) {
+        const QStringList columns = line.simplified().split(u' ');
+        if (columns.size() > 4)
+            images << columns[0] + u' ' + columns[3] + u'x' + columns[4];
+    }
+    EXPECT_EQ(images, texts({"4 993x393", "4 993x393", "4 449x81", "5 449x217", "5 449x81", "5 449x217"}));
+
+    // The fonts travel with the file.
+    const QStringList fonts = poppler(QStringLiteral("pdffonts"), {pdf}).split(u'\n').mid(2);
+    int embedded = 0;
+    for (const QString &line : fonts) {
+        if (line.trimmed().isEmpty())
+            continue;
+        EXPECT_TRUE(line.contains(QStringLiteral(" yes "))) << line.toStdString();
+        ++embedded;
+    }
+    EXPECT_GE(embedded, 1);
+
+    // Rendered at 72 dpi, a page is 595 x 842 pixels and not blank.
+    poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"),
+                                         QStringLiteral("4"), QStringLiteral("-l"), QStringLiteral("4"),
+                                         QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+                                         dir.filePath(QStringLiteral("page"))});
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    EXPECT_EQ(page.size(), QSize(595, 842));
+    int dark = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            dark += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 1000);
+}
+
+TEST_F(ExamplesPdf, PrintGivesTheSamePagesAndACancelPrintsNothing)
+{
+    trigger("actionProjectExportPdf");
+    dialogs.answerPrint(true);
+    trigger("actionProjectPrint");
+    EXPECT_EQ(dialogs.printRequests, 1);
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    writeTestFile(printed, dialogs.printed);
+    EXPECT_EQ(pageCount(printed), pageCount(dir.filePath(QStringLiteral("most12.pdf"))));
+    EXPECT_EQ(words(poppler(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), printed, QStringLiteral("-")})),
+              words(poppler(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), dir.filePath(QStringLiteral("most12.pdf")), QStringLiteral("-")})));
+
+    dialogs.printed.clear();
+    dialogs.answerPrint(false);
+    trigger("actionProjectPrint");
+    EXPECT_EQ(dialogs.printRequests, 2);
+    EXPECT_TRUE(dialogs.printed.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// A picture goes with the report only while its input is checked and unchanged.
+TEST_F(ExamplesPdf, PictureOfAnInputChangedSinceItsCheckIsLeftOut)
+{
+    commitCellEdit(*form->StringGrid2, 2, 1, QStringLiteral("0,4"));
+    ASSERT_EQ(form->TransLineInvalid, 1);
+    trigger("actionProjectExportPdf");
+    const QString text =
+        poppler(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), dir.filePath(QStringLiteral("most12.pdf")), QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(u8("Obr. 1 – Podélná příčinková čára")));
+    EXPECT_FALSE(text.contains(u8("Obr. 2")));
+    EXPECT_TRUE(text.contains(u8("Obr. 6 – Zatížení pro posouzení objektu – půdorys")));
+}
+
+// A name that is no file name in the directory: the standard box, nothing written.
+TEST_F(ExamplesPdf, NameThatCannotBeCreatedShowsTheStandardBox)
+{
+    form->Edit17->setText(QStringLiteral("x/most12"));
+    trigger("actionProjectExportPdf");
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Cannot create file ") + dir.filePath(QStringLiteral("x/most12.pdf"))});
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
 }
 
 } // namespace

@@ -16,6 +16,7 @@ using tragvel::TextStyle;
 QString q(const char *utf8) { return QString::fromUtf8(utf8); }
 
 const QByteArray kHeader = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset238 Courier New;}}\r\n"
+                           "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\r\n"
                            "\\uc1\\pard\\plain\\f0";
 
 struct Report

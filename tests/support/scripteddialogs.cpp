@@ -1,5 +1,8 @@
 #include "scripteddialogs.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 #include <gtest/gtest.h>
 
 void ScriptedDialogs::showMessage(const QString &text)
@@ -63,6 +66,25 @@ void ScriptedDialogs::showError(const QString &text)
     log << QStringLiteral("error: ") + text;
 }
 
+void ScriptedDialogs::printPages(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    ++printRequests;
+    log << QStringLiteral("print");
+    if (m_printAnswers.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return;
+    }
+    const bool confirm = m_printAnswers.front();
+    m_printAnswers.pop_front();
+    if (!confirm)
+        return;
+    printed.clear();
+    QBuffer buffer(&printed);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    paint(writer);
+}
+
 void ScriptedDialogs::clear()
 {
     messages.clear();
@@ -71,9 +93,12 @@ void ScriptedDialogs::clear()
     saveRequests.clear();
     openRequests.clear();
     questions.clear();
+    printRequests = 0;
+    printed.clear();
     log.clear();
     m_inputAnswers.clear();
     m_saveAnswers.clear();
     m_openAnswers.clear();
     m_saveChangesAnswers.clear();
+    m_printAnswers.clear();
 }

@@ -2,6 +2,7 @@
 
 #include "common/userdialogs.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -20,12 +21,15 @@ public:
     std::optional<QString> openFileName(const tragvel::OpenDialogOptions &options) override;
     tragvel::SaveChangesAnswer askSaveChanges(const QString &question) override;
     void showError(const QString &text) override;
+    // A confirmed print paints the pages into a PDF kept in `printed`; a cancelled one paints nothing.
+    void printPages(const std::function<void(QPagedPaintDevice &)> &paint) override;
 
     // Queue answers. An input answer of std::nullopt means the user cancels the box.
     void answerInput(std::optional<QString> answer) { m_inputAnswers.push_back(std::move(answer)); }
     void answerSave(std::optional<QString> path) { m_saveAnswers.push_back(std::move(path)); }
     void answerOpen(std::optional<QString> path) { m_openAnswers.push_back(std::move(path)); }
     void answerSaveChanges(tragvel::SaveChangesAnswer answer) { m_saveChangesAnswers.push_back(answer); }
+    void answerPrint(bool confirm) { m_printAnswers.push_back(confirm); }
 
     QStringList messages;            // texts of showMessage, in order
     QStringList errors;              // texts of showError, in order
@@ -33,6 +37,8 @@ public:
     std::vector<tragvel::SaveDialogOptions> saveRequests;
     std::vector<tragvel::OpenDialogOptions> openRequests;
     QStringList questions;           // texts of askSaveChanges, in order
+    int printRequests = 0;
+    QByteArray printed;
 
     // Everything shown, in order: "message: ...", "error: ...", "question: ...".
     QStringList log;
@@ -44,4 +50,5 @@ private:
     std::deque<std::optional<QString>> m_saveAnswers;
     std::deque<std::optional<QString>> m_openAnswers;
     std::deque<tragvel::SaveChangesAnswer> m_saveChangesAnswers;
+    std::deque<bool> m_printAnswers;
 };
