@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 void QtUserDialogs::showMessage(const QString &text)
 {
@@ -56,6 +57,35 @@ std::optional<QString> QtUserDialogs::saveFileName(const tragvel::SaveDialogOpti
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtUserDialogs::openFileName(const tragvel::OpenDialogOptions &options)
+{
+    QFileDialog dialog(m_parent, options.title,
+                       options.initialDirectory.isEmpty() ? QDir::currentPath() : options.initialDirectory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(qtNameFilters(options.filter));
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+tragvel::SaveChangesAnswer QtUserDialogs::askSaveChanges(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), question, QMessageBox::NoButton, m_parent);
+    QPushButton *save = box.addButton(QStringLiteral("Uložit"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("Neukládat"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Zrušit"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return tragvel::SaveChangesAnswer::Save;
+    if (box.clickedButton() == discard)
+        return tragvel::SaveChangesAnswer::Discard;
+    return tragvel::SaveChangesAnswer::Cancel;
 }
 
 void QtUserDialogs::showError(const QString &text)

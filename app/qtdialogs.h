@@ -15,6 +15,8 @@ public:
     void showMessage(const QString &text) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;
     std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &options) override;
+    std::optional<QString> openFileName(const tragvel::OpenDialogOptions &options) override;
+    tragvel::SaveChangesAnswer askSaveChanges(const QString &question) override;
     void showError(const QString &text) override;
     void printPages(const std::function<void(QPagedPaintDevice &)> &paint) override;
 

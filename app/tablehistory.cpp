@@ -47,7 +47,13 @@ private:
 TableHistory::TableHistory(TForm1 &form) : QObject(&form), m_form(form), m_stack(new QUndoStack(this))
 {
     m_stack->setUndoLimit(kUndoLimit);
-    const std::array<InputTable, 4> tables = inputTables(form);
+    restart();
+}
+
+void TableHistory::restart()
+{
+    m_stack->clear();
+    const std::array<InputTable, 4> tables = inputTables(m_form);
     for (size_t i = 0; i < tables.size(); ++i)
         m_known[i] = readCells(*tables[i].grid);
 }

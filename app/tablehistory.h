@@ -23,6 +23,10 @@ public:
     // Records what the last command changed as one step; nothing when it changed nothing.
     void recordChanges();
 
+    // Forgets every step: the tables as they stand are the start of a new history (a project
+    // opened or begun anew).
+    void restart();
+
     // Writes the texts into the table without recording them as a new step.
     void restore(int table, const tragvel::CellTable &cells);
 

@@ -7,6 +7,8 @@
 #include "app/tablehistory.h"
 #include "app/reportexport.h"
 #include "app/picturebox.h"
+#include "app/projecthandlers.h"
+#include "app/projectsession.h"
 #include "app/stringgrid.h"
 
 #include "common/errors.h"
@@ -74,6 +76,7 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     // The history starts from the tables as start-up writes them.
     m_tableHistory = new TableHistory(*this);
     addEditActions(*this);
+    m_project = std::make_unique<ProjectSession>(*this);
 }
 
 TForm1::~TForm1()
@@ -96,6 +99,7 @@ void TForm1::buildMenus()
     menuEdit = addMenu("menuEdit", QStringLiteral("Úpravy"));
     menuTools = addMenu("menuTools", QStringLiteral("Nástroje"));
     addReportExportActions(*this);
+    addProjectActions(*this);
     addGeneratorActions(*this);
 }
 

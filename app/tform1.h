@@ -9,7 +9,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class QAction;
+class QCloseEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -25,6 +28,7 @@ class FileListBox;
 class FontSizeBox;
 class FilterComboBox;
 class PictureBox;
+class ProjectSession;
 class StringGrid;
 class TableHistory;
 
@@ -61,6 +65,8 @@ public:
     // ---- controls, named as everywhere in the program ----
     // The menu bar above the page control: the project, editing and tools commands.
     QMenu *menuProject = nullptr, *menuEdit = nullptr, *menuTools = nullptr;
+    QAction *actionProjectNew = nullptr, *actionProjectOpen = nullptr, *actionProjectSave = nullptr,
+            *actionProjectSaveAs = nullptr, *actionProjectQuit = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr, *TabSheet4 = nullptr, *TabSheet5 = nullptr, *TabSheet6 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
@@ -189,6 +195,13 @@ public:
     // The pictures of the checked inputs as <directory>/<Edit17>-1.jpg .. -6.jpg.
     void SavePict();
 
+    // ---- the project file: its name, unsaved changes, the recent projects ----
+    ProjectSession &project() { return *m_project; }
+
+protected:
+    // With unsaved changes, asks whether to save them first; "Zrušit" keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
     void buildInfluenceTab(int tab);
@@ -201,4 +214,5 @@ private:
     tragvel::UserDialogs &m_dialogs;
     TableHistory *m_tableHistory = nullptr;
     int m_guardDepth = 0;
+    std::unique_ptr<ProjectSession> m_project;
 };

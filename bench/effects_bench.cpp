@@ -153,6 +153,8 @@ public:
     void showMessage(const QString &) override {}
     QString inputBox(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
     std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &) override { return std::nullopt; }
+    std::optional<QString> openFileName(const tragvel::OpenDialogOptions &) override { return std::nullopt; }
+    tragvel::SaveChangesAnswer askSaveChanges(const QString &) override { return tragvel::SaveChangesAnswer::Cancel; }
     void showError(const QString &) override {}
     void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
 };

@@ -25,6 +25,8 @@ public:
     void showMessage(const QString &) override { ++messages; }
     QString inputBox(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
     std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &) override { return std::nullopt; }
+    std::optional<QString> openFileName(const tragvel::OpenDialogOptions &) override { return std::nullopt; }
+    tragvel::SaveChangesAnswer askSaveChanges(const QString &) override { return tragvel::SaveChangesAnswer::Cancel; }
     void showError(const QString &) override { ++messages; }
     void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
 

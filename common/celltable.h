@@ -16,6 +16,8 @@ struct CellTable
     int rowCount() const { return int(rows.size()); }
     const QString &cell(int column, int row) const { return rows.at(size_t(row)).at(column); }
     void setCell(int column, int row, const QString &text) { rows.at(size_t(row))[column] = text; }
+
+    friend bool operator==(const CellTable &, const CellTable &) = default;
 };
 
 } // namespace tragvel

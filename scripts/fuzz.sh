@@ -9,13 +9,14 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
   -DTRAGVEL_FUZZ=ON -DTRAGVEL_SANITIZE=ON -DTRAGVEL_TESTS=OFF -DTRAGVEL_BENCH=OFF \
-  -DTRAGVEL_FOLDERS="common;influence;loads" "${launcher[@]}" >/dev/null
+  -DTRAGVEL_FOLDERS="common;influence;loads;report" "${launcher[@]}" >/dev/null
 targets=()
 for source in "$root"/fuzz/*_fuzz.cpp; do
   targets+=("$(basename "$source" .cpp)")
 done
 cmake --build "$dir" -j2 --target "${targets[@]}"
-declare -A corpus=([prcreader_fuzz]=tests/influence/corpus [zatreader_fuzz]=tests/loads/corpus)
+declare -A corpus=([prcreader_fuzz]=tests/influence/corpus [zatreader_fuzz]=tests/loads/corpus
+                   [projectreader_fuzz]=tests/report/corpus)
 for target in "${targets[@]}"; do
   work=$(mktemp -d)
   seed=$root/${corpus[$target]:-fuzz}

@@ -7,16 +7,17 @@
 #include "testfiles.h"
 
 #include "app/filebrowser.h"
+#include "app/projectwindow.h"
 #include "app/stringgrid.h"
 #include "common/numbertext.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QAction>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -475,6 +476,45 @@ TEST_F(ExamplesWindow, FileListsShowTheExamples)
     EXPECT_EQ(listed(*f.FileListBox2), lines);
     EXPECT_EQ(listed(*f.FileListBox3), (QStringList{QStringLiteral("assessment-loads-current-standard.zat"),
                                                     QStringLiteral("design-loads-older-standard.zat")}));
+}
+
+// examples/example.tragvel is the worked example as one project: what the steps of the README enter,
+// the effect tables and the standard document, every file browser in the examples folder. Opened,
+// it needs only the checks and the buttons again to show the README's results.
+TEST_F(ExamplesWindow, ExampleProjectHoldsTheWorkedExample)
+{
+    TForm1 &f = *form;
+    for (DirectoryListBox *directories : {f.DirectoryListBox1, f.DirectoryListBox2, f.DirectoryListBox3,
+                                          f.DirectoryListBox4})
+        directories->setDirectory(sourcePath(QStringLiteral("examples")));
+    loadAndCheckInputs();
+    enterTab4();
+    f.Button18->click();
+    f.Button23->click();
+    for (QPushButton *copy : {f.Button26, f.Button27, f.Button28, f.Button29})
+        copy->click();
+    enterTab5();
+    f.Button25->click();
+    f.Button30->click();
+    f.Button31->click();
+    ASSERT_TRUE(dialogs.log.isEmpty()) << dialogs.log.join(u'\n').toStdString();
+
+    WindowFixture opened;
+    TForm1 &g = *opened.form;
+    opened.dialogs.answerOpen(example("example.tragvel"));
+    g.actionProjectOpen->trigger();
+    ASSERT_TRUE(opened.dialogs.log.isEmpty()) << opened.dialogs.log.join(u'\n').toStdString();
+    EXPECT_TRUE(windowProject(g) == windowProject(f));
+    EXPECT_EQ(g.RichEdit1->toPlainText(), f.RichEdit1->toPlainText());
+    EXPECT_EQ(g.windowTitle(), QStringLiteral("  Výpočet zatížitelnosti mostní konstrukce – example.tragvel"));
+
+    for (QPushButton *button : {g.Button5, g.Button14, g.Button19, g.Button24, g.Button18, g.Button23, g.Button25,
+                                g.Button30})
+        button->click();
+    EXPECT_TRUE(opened.dialogs.log.isEmpty()) << opened.dialogs.log.join(u'\n').toStdString();
+    EXPECT_EQ((QStringList{g.Label102->text(), g.Label105->text(), g.Label82->text(), g.Label128->text()}),
+              (QStringList{QStringLiteral("599,11"), QStringLiteral("585,96"), QStringLiteral("42,94"),
+                           QStringLiteral("75,64")}));
 }
 
 // Every example file is point notation with CR LF line ends, as the readers expect.

@@ -35,6 +35,31 @@ std::optional<QString> ScriptedDialogs::saveFileName(const tragvel::SaveDialogOp
     return answer;
 }
 
+std::optional<QString> ScriptedDialogs::openFileName(const tragvel::OpenDialogOptions &options)
+{
+    openRequests.push_back(options);
+    if (m_openAnswers.empty()) {
+        ADD_FAILURE() << "unexpected open dialog: " << options.title.toStdString();
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = m_openAnswers.front();
+    m_openAnswers.pop_front();
+    return answer;
+}
+
+tragvel::SaveChangesAnswer ScriptedDialogs::askSaveChanges(const QString &question)
+{
+    questions << question;
+    log << QStringLiteral("question: ") + question;
+    if (m_saveChangesAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return tragvel::SaveChangesAnswer::Cancel;
+    }
+    const tragvel::SaveChangesAnswer answer = m_saveChangesAnswers.front();
+    m_saveChangesAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedDialogs::showError(const QString &text)
 {
     errors << text;
@@ -66,10 +91,14 @@ void ScriptedDialogs::clear()
     errors.clear();
     inputPrompts.clear();
     saveRequests.clear();
+    openRequests.clear();
+    questions.clear();
     printRequests = 0;
     printed.clear();
     log.clear();
     m_inputAnswers.clear();
     m_saveAnswers.clear();
+    m_openAnswers.clear();
+    m_saveChangesAnswers.clear();
     m_printAnswers.clear();
 }
