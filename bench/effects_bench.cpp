@@ -16,6 +16,8 @@
 #include <utility>
 #include <optional>
 
+#include "bench/benchwindow.h"
+
 namespace {
 
 // A wavy line of `count` points over 0..50 with both signs and a step in the middle.
@@ -146,31 +148,6 @@ void BM_EffectSetOfHundredPatches(benchmark::State &state)
 }
 BENCHMARK(BM_EffectSetOfHundredPatches);
 
-// Dialogs that answer nothing; the benchmarked command shows none.
-class SilentDialogs : public tragvel::UserDialogs
-{
-public:
-    void showMessage(const QString &) override {}
-    QString inputBox(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
-    std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &) override { return std::nullopt; }
-    std::optional<QString> openFileName(const tragvel::OpenDialogOptions &) override { return std::nullopt; }
-    tragvel::SaveChangesAnswer askSaveChanges(const QString &) override { return tragvel::SaveChangesAnswer::Cancel; }
-    void showError(const QString &) override {}
-    void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
-};
-
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_RUNTIME_DIR", "/tmp");
-    static int argc = 1;
-    static char name[] = "effects_bench";
-    static char *argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
-
 void fillLine(StringGrid &grid, const tragvel::effects::InfluenceLine &line, QChar sep)
 {
     grid.setGridRowCount(int(line.size()) + 1);
@@ -186,7 +163,7 @@ void fillLine(StringGrid &grid, const tragvel::effects::InfluenceLine &line, QCh
 void BM_DesignEffectsThroughTheWindow(benchmark::State &state)
 {
     ensureApplication();
-    SilentDialogs dialogs;
+    BenchDialogs dialogs;
     TForm1 form(dialogs);
     const QChar sep = tragvel::programDecimalSeparator();
     fillLine(*form.StringGrid1, wavyLine(100), sep);

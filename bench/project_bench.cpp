@@ -16,38 +16,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/benchwindow.h"
+
 namespace {
-
-// Answers every save dialog with one path.
-class BenchDialogs : public tragvel::UserDialogs
-{
-public:
-    explicit BenchDialogs(QString path) : m_path(std::move(path)) {}
-    void showMessage(const QString &) override {}
-    QString inputBox(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
-    std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &) override { return m_path; }
-    std::optional<QString> openFileName(const tragvel::OpenDialogOptions &) override { return m_path; }
-    tragvel::SaveChangesAnswer askSaveChanges(const QString &) override { return tragvel::SaveChangesAnswer::Discard; }
-    void showError(const QString &text) override { errors << text; }
-    void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
-
-    QStringList errors;
-
-private:
-    QString m_path;
-};
-
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_RUNTIME_DIR", "/tmp");
-    static int argc = 1;
-    static char name[] = "project_bench";
-    static char *argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
 
 tragvel::CellTable numberTable(int columns, int rows)
 {

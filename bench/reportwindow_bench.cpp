@@ -16,36 +16,9 @@
 #include <cmath>
 #include <optional>
 
+#include "bench/benchwindow.h"
+
 namespace {
-
-// Dialogs that answer nothing; with every input checked the command shows none.
-class SilentDialogs : public tragvel::UserDialogs
-{
-public:
-    void showMessage(const QString &) override { ++messages; }
-    QString inputBox(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
-    std::optional<QString> saveFileName(const tragvel::SaveDialogOptions &) override { return std::nullopt; }
-    std::optional<QString> openFileName(const tragvel::OpenDialogOptions &) override { return std::nullopt; }
-    tragvel::SaveChangesAnswer askSaveChanges(const QString &) override { return tragvel::SaveChangesAnswer::Cancel; }
-    void showError(const QString &) override { ++messages; }
-    void printPages(const std::function<void(QPagedPaintDevice &)> &) override {}
-
-    int messages = 0;
-};
-
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "reportwindow_bench";
-    static char *argv[] = {name, nullptr};
-    static QApplication *application = new QApplication(argc, argv);
-    Q_UNUSED(application);
-    setUpApplication();
-}
 
 void fillLine(StringGrid &grid, int points, double length, QChar sep)
 {
@@ -77,7 +50,7 @@ void fillLoads(StringGrid &grid, QChar sep)
 void BM_StandardDocumentThroughTheWindow(benchmark::State &state)
 {
     ensureApplication();
-    SilentDialogs dialogs;
+    BenchDialogs dialogs;
     TForm1 form(dialogs);
     form.show();
     const QChar sep = tragvel::programDecimalSeparator();
@@ -115,7 +88,7 @@ BENCHMARK(BM_StandardDocumentThroughTheWindow)->Unit(benchmark::kMillisecond);
 void BM_ShownWindowEventsAlone(benchmark::State &state)
 {
     ensureApplication();
-    SilentDialogs dialogs;
+    BenchDialogs dialogs;
     TForm1 form(dialogs);
     form.show();
     if (auto *tabs = form.findChild<QTabWidget *>())
