@@ -1,5 +1,7 @@
 #include "app/longitudinalgenerator.h"
 
+#include "app/widgetfactory.h"
+
 #include "common/numbertext.h"
 #include "influence/continuousbeam.h"
 #include "influence/linekind.h"
@@ -16,14 +18,6 @@
 using namespace tragvel::influence;
 
 namespace {
-
-QLineEdit *addEdit(QFormLayout *form, const char *name, const QString &label, const QString &text)
-{
-    auto *edit = new QLineEdit(text, form->parentWidget());
-    edit->setObjectName(QString::fromLatin1(name));
-    form->addRow(label, edit);
-    return edit;
-}
 
 QCheckBox *addCheck(QFormLayout *form, const char *name, const QString &label)
 {
@@ -44,9 +38,9 @@ LongitudinalGeneratorDialog::LongitudinalGeneratorDialog(QWidget *parent)
     auto *holder = new QWidget(this);
     auto *form = new QFormLayout(holder);
     layout->addWidget(holder);
-    m_spans = addEdit(form, "editSpans", QStringLiteral("Délky polí [m], oddělené středníkem:"),
+    m_spans = addFormEdit(*form, "editSpans", QStringLiteral("Délky polí [m], oddělené středníkem:"),
                       QStringLiteral("12"));
-    m_stiffnesses = addEdit(form, "editStiffnesses",
+    m_stiffnesses = addFormEdit(*form, "editStiffnesses",
                             QStringLiteral("Ohybové tuhosti EI polí (prázdné = všechna pole stejná):"),
                             QString());
     m_fixedStart = addCheck(form, "checkFixedStart", QStringLiteral("Začátek nosníku vetknutý"));
@@ -56,9 +50,9 @@ LongitudinalGeneratorDialog::LongitudinalGeneratorDialog(QWidget *parent)
     m_effect->addItems({QStringLiteral("Ohybový moment v řezu x"), QStringLiteral("Posouvající síla v řezu x"),
                         QStringLiteral("Reakce podpory")});
     form->addRow(QStringLiteral("Účinek:"), m_effect);
-    m_station = addEdit(form, "editStation", QStringLiteral("Staničení řezu x [m] od první podpory:"),
+    m_station = addFormEdit(*form, "editStation", QStringLiteral("Staničení řezu x [m] od první podpory:"),
                         QStringLiteral("6"));
-    m_support = addEdit(form, "editSupport", QStringLiteral("Číslo podpory (první = 1):"), QStringLiteral("1"));
+    m_support = addFormEdit(*form, "editSupport", QStringLiteral("Číslo podpory (první = 1):"), QStringLiteral("1"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("labelStatus"));
     m_status->setWordWrap(true);

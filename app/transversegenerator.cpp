@@ -1,5 +1,7 @@
 #include "app/transversegenerator.h"
 
+#include "app/widgetfactory.h"
+
 #include "common/numbertext.h"
 #include "influence/numberlist.h"
 
@@ -12,19 +14,6 @@
 
 using namespace tragvel::influence;
 
-namespace {
-
-QLineEdit *addEdit(QWidget *holder, QFormLayout *form, const char *name, const QString &label,
-                   const QString &text)
-{
-    auto *edit = new QLineEdit(text, holder);
-    edit->setObjectName(QString::fromLatin1(name));
-    form->addRow(label, edit);
-    return edit;
-}
-
-} // namespace
-
 TransverseGeneratorDialog::TransverseGeneratorDialog(QWidget *parent)
     : QDialog(parent)
 {
@@ -34,18 +23,18 @@ TransverseGeneratorDialog::TransverseGeneratorDialog(QWidget *parent)
     auto *holder = new QWidget(this);
     auto *form = new QFormLayout(holder);
     layout->addWidget(holder);
-    m_width = addEdit(holder, form, "editWidth", QStringLiteral("Šířka mostovky [m]:"), QStringLiteral("8"));
-    m_girders = addEdit(holder, form, "editGirders",
+    m_width = addFormEdit(*form, "editWidth", QStringLiteral("Šířka mostovky [m]:"), QStringLiteral("8"));
+    m_girders = addFormEdit(*form, "editGirders",
                         QStringLiteral("Polohy nosníků od okraje [m], oddělené středníkem:"),
                         QStringLiteral("1; 4; 7"));
-    m_wanted = addEdit(holder, form, "editGirder", QStringLiteral("Číslo nosníku (od okraje = 1):"),
+    m_wanted = addFormEdit(*form, "editGirder", QStringLiteral("Číslo nosníku (od okraje = 1):"),
                        QStringLiteral("1"));
     m_method = new QComboBox(holder);
     m_method->setObjectName(QStringLiteral("comboMethod"));
     m_method->addItems({QStringLiteral("Páková metoda (prosté desky mezi nosníky)"),
                         QStringLiteral("Tuhé příčníky")});
     form->addRow(QStringLiteral("Metoda:"), m_method);
-    m_stiffnesses = addEdit(holder, form, "editGirderStiffnesses",
+    m_stiffnesses = addFormEdit(*form, "editGirderStiffnesses",
                             QStringLiteral("Tuhosti nosníků (prázdné = stejné):"), QString());
     auto *note = new QLabel(
         QStringLiteral("Čára se upraví na plochu 1. Únosnost průřezu Sn,u pak zadejte ve stejném měřítku: "

@@ -1,5 +1,7 @@
 #include "app/widgetfactory.h"
 
+#include <QFormLayout>
+
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int x, int y, int width)
 {
     auto *label = new QLabel(text, parent);
@@ -47,4 +49,12 @@ QFrame *makeBevel(QWidget *parent, const QString &name, QRect geometry)
     }
     frame->lower();
     return frame;
+}
+
+QLineEdit *addFormEdit(QFormLayout &form, const char *name, const QString &label, const QString &text)
+{
+    auto *edit = new QLineEdit(text, form.parentWidget());
+    edit->setObjectName(QString::fromLatin1(name));
+    form.addRow(label, edit);
+    return edit;
 }

@@ -16,6 +16,10 @@ QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &text, Q
 // A raised frame around an area, or a sunken horizontal rule when the height is at most 2.
 QFrame *makeBevel(QWidget *parent, const QString &name, QRect geometry);
 
+class QFormLayout;
+// A named edit box with its label as a new row of a dialog's form.
+QLineEdit *addFormEdit(QFormLayout &form, const char *name, const QString &label, const QString &text);
+
 template<typename Widget>
 Widget *placed(Widget *widget, const QString &name, QRect geometry)
 {
