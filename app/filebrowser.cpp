@@ -174,12 +174,15 @@ void linkFileBrowser(DriveComboBox *drive, DirectoryListBox *directories, Filter
         QObject::connect(drive, &DriveComboBox::driveChosen, directories, &DirectoryListBox::setDirectory);
         QObject::connect(directories, &DirectoryListBox::directoryChanged, drive, &DriveComboBox::showDriveOf);
     }
+    // The list reads its directory only when the link changes what it shows.
     if (directories && files) {
-        files->setDirectory(directories->directory());
+        if (files->directory() != directories->directory())
+            files->setDirectory(directories->directory());
         QObject::connect(directories, &DirectoryListBox::directoryChanged, files, &FileListBox::setDirectory);
     }
     if (filter && files) {
-        files->setMask(filter->mask());
+        if (files->mask() != filter->mask())
+            files->setMask(filter->mask());
         QObject::connect(filter, &FilterComboBox::maskChanged, files, &FileListBox::setMask);
     }
 }

@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     setUpApplication();
 
     QtUserDialogs dialogs;
-    TForm1 Form1(dialogs);
+    TForm1 Form1(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
     dialogs.setParent(&Form1);
     Form1.show();
     // On a small screen the window keeps its size but moves inside the area it may use.

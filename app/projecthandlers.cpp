@@ -58,7 +58,8 @@ void addProjectActions(TForm1 &form)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (m_project->mayDropChanges())
+    // Nothing can have changed before the window is whole.
+    if (!isWhole() || m_project->mayDropChanges())
         event->accept();
     else
         event->ignore();

@@ -2,6 +2,7 @@
 
 #include "app/filebrowser.h"
 #include "app/clippedtexttips.h"
+#include "app/deferredcompletion.h"
 #include "app/editcommands.h"
 #include "app/generatorcommands.h"
 #include "app/tablehistory.h"
@@ -23,7 +24,8 @@
 
 #include <exception>
 
-TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
+TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent, Construction construction)
+    : QMainWindow(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  Výpočet zatížitelnosti mostní konstrukce"));
@@ -56,6 +58,31 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     }
 
     buildInfluenceTab(1);
+    PageControl1->setCurrentIndex(0);
+    if (construction == Construction::Whole) {
+        buildOtherTabs();
+        connectHandlers();
+        FormCreate();
+        startCommands();
+        return;
+    }
+    startFirstTab();
+    m_completion = new DeferredCompletion(*this, [this] {
+        buildOtherTabs();
+        connectHandlers();
+        startOtherTabs();
+        startCommands();
+    });
+}
+
+void TForm1::completeWindow()
+{
+    if (m_completion)
+        m_completion->completeNow();
+}
+
+void TForm1::buildOtherTabs()
+{
     buildInfluenceTab(2);
     buildLoadsTab();
     buildEffectsTab();
@@ -69,10 +96,10 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
     SaveDialog2 = {QStringLiteral("Uložit zatížení do souboru"),
                    QStringLiteral("Soubory se zatížením (*.zat)|*.zat|Textové soubory (.txt)|*.txt"),
                    QStringLiteral(".zat"), QString()};
+}
 
-    connectHandlers();
-    PageControl1->setCurrentIndex(0);
-    FormCreate();
+void TForm1::startCommands()
+{
     // The history starts from the tables as start-up writes them.
     m_tableHistory = new TableHistory(*this);
     addEditActions(*this);
@@ -82,8 +109,10 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent) : QMainWindow(par
 TForm1::~TForm1()
 {
     // Closing the window commits an editor still open in a table; by then no handler may run.
-    for (StringGrid *grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4})
-        grid->setEditHandler({});
+    if (isWhole()) {
+        for (StringGrid *grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid4})
+            grid->setEditHandler({});
+    }
 }
 
 void TForm1::buildMenus()
@@ -105,6 +134,8 @@ void TForm1::buildMenus()
 
 void TForm1::runGuarded(const std::function<void()> &handler)
 {
+    // A command may come before the window is whole (a shortcut typed at start-up).
+    completeWindow();
     ++m_guardDepth;
     try {
         // A command works on the texts the user sees: a cell still being typed in counts as
@@ -220,9 +251,19 @@ void writeEffectHeaders(StringGrid &grid)
 
 void TForm1::FormCreate()
 {
+    startFirstTab();
+    startOtherTabs();
+}
+
+void TForm1::startFirstTab()
+{
     Image1->setImage(tragvel::emptyGridPicture(tragvel::lineImageWidth, tragvel::lineImageHeight, 10));
     writeInfluenceTable(*StringGrid1, QStringLiteral("    Položka"), QStringLiteral("   Staničení"));
     LongLineInvalid = 1;
+}
+
+void TForm1::startOtherTabs()
+{
     Image2->setImage(tragvel::emptyGridPicture(tragvel::lineImageWidth, tragvel::lineImageHeight, 5));
     writeInfluenceTable(*StringGrid2, QStringLiteral("     Položka"), QStringLiteral(" Vzd.od kraje"));
     TransLineInvalid = 1;

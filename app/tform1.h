@@ -22,6 +22,7 @@ class QTabWidget;
 class QTextEdit;
 class QWidget;
 
+class DeferredCompletion;
 class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
@@ -39,8 +40,18 @@ class TForm1 : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TForm1(tragvel::UserDialogs &dialogs, QWidget *parent = nullptr);
+    // How much of the window the constructor builds: all of it, or the first tab alone, with the
+    // other five tabs and the commands completed right after the window's first paint (or at the
+    // user's first input, if that comes sooner), so that the program shows its window sooner.
+    enum class Construction { Whole, FirstTabFirst };
+
+    explicit TForm1(tragvel::UserDialogs &dialogs, QWidget *parent = nullptr,
+                    Construction construction = Construction::Whole);
     ~TForm1() override;
+
+    // Builds what the constructor left for later; nothing once the window is whole.
+    void completeWindow();
+    bool isWhole() const { return m_project != nullptr; }
 
     tragvel::UserDialogs &dialogs() { return m_dialogs; }
     // Shows the messages of a command one after another, in order.
@@ -108,7 +119,7 @@ public:
     tragvel::SaveDialogOptions SaveDialog1;
     tragvel::SaveDialogOptions SaveDialog2;
 
-    // ---- start-up ----
+    // ---- start-up: the initial tables, pictures and flags of all six tabs ----
     void FormCreate();
 
     // ---- tabs 1 and 2: influence lines ----
@@ -209,9 +220,16 @@ private:
     void buildEffectsTab();
     void buildCapacityTab();
     void buildDocumentTab();
+    void buildOtherTabs();
     void connectHandlers();
+    // The undo history, the edit commands and the project session, over the whole window.
+    void startCommands();
+    // The two halves of FormCreate: the first tab, and the tabs built after it.
+    void startFirstTab();
+    void startOtherTabs();
 
     tragvel::UserDialogs &m_dialogs;
+    DeferredCompletion *m_completion = nullptr;
     TableHistory *m_tableHistory = nullptr;
     int m_guardDepth = 0;
     std::unique_ptr<ProjectSession> m_project;

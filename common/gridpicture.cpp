@@ -32,7 +32,8 @@ void drawEmptyGrid(QImage &image, int divisions)
 
 QImage emptyGridPicture(int width, int height, int divisions)
 {
-    QImage image = blankPicture(width, height);
+    // drawEmptyGrid clears the picture itself.
+    QImage image(width, height, QImage::Format_RGB32);
     drawEmptyGrid(image, divisions);
     return image;
 }

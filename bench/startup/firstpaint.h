@@ -2,5 +2,5 @@
 
 class QWidget;
 
-// Quits the application as soon as the widget has been painted for the first time.
+// Ends the process as soon as the widget has been painted for the first time.
 void quitAfterFirstPaint(QWidget &widget);

@@ -1,4 +1,5 @@
-// Starts exactly as the program does and quits after the main window's first paint.
+// Starts exactly as the program does and quits after the main window's first paint. With
+// --whole the window is built whole before it is shown, as it was before its first tab came first.
 
 #include "app/applicationsetup.h"
 #include "app/qtdialogs.h"
@@ -7,13 +8,16 @@
 
 #include <QApplication>
 
+#include <cstring>
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     setUpApplication();
 
     QtUserDialogs dialogs;
-    TForm1 Form1(dialogs);
+    const bool whole = argc > 1 && std::strcmp(argv[1], "--whole") == 0;
+    TForm1 Form1(dialogs, nullptr, whole ? TForm1::Construction::Whole : TForm1::Construction::FirstTabFirst);
     dialogs.setParent(&Form1);
     quitAfterFirstPaint(Form1);
     Form1.show();
