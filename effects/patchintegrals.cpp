@@ -1,14 +1,19 @@
 #include "effects/patchintegrals.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tragvel::effects {
 
 namespace {
 
-// Lines up to this many points are searched point by point; longer ones by halving.
-constexpr std::size_t linearSearchLimit = 64;
+// The first points of a line are searched one by one, the rest of a longer line by halving.
+constexpr std::size_t linearSearchLimit = 16;
 
 // A positive and a negative sum of partial areas (or of one ordinate), kept apart.
 struct SignedSums
@@ -25,41 +30,24 @@ struct SignedSums
     }
 };
 
-// The index of the first point at or after `from` whose abscissa is beyond x (`count` when none).
-std::size_t firstBeyond(const LinePoint *points, std::size_t from, std::size_t count, double x)
+// The index of the first point whose abscissa is beyond x (`count` when none).
+std::size_t firstBeyond(const LinePoint *points, std::size_t count, double x)
 {
-    if (count - from <= linearSearchLimit) {
-        while (from < count && !(points[from].abscissa > x))
-            ++from;
-        return from;
-    }
+    const std::size_t scanned = std::min(count, linearSearchLimit);
+    std::size_t k = 0;
+    while (k < scanned && !(points[k].abscissa > x))
+        ++k;
+    if (k < scanned || k == count)
+        return k;
     // Halving without a branch on the comparison: `base` stays before the answer.
-    const LinePoint *base = points + from;
-    std::size_t length = count - from;
+    const LinePoint *base = points + k;
+    std::size_t length = count - k;
     while (length > 1) {
         const std::size_t half = length / 2;
         base = !(base[half - 1].abscissa > x) ? base + half : base;
         length -= half;
     }
     return std::size_t(base - points) + (!(base->abscissa > x) ? 1 : 0);
-}
-
-// The index of the first point at or after `from` whose abscissa reaches x (`count` when none).
-std::size_t firstReaching(const LinePoint *points, std::size_t from, std::size_t count, double x)
-{
-    if (count - from <= linearSearchLimit) {
-        while (from < count && points[from].abscissa < x)
-            ++from;
-        return from;
-    }
-    const LinePoint *base = points + from;
-    std::size_t length = count - from;
-    while (length > 1) {
-        const std::size_t half = length / 2;
-        base = base[half - 1].abscissa < x ? base + half : base;
-        length -= half;
-    }
-    return std::size_t(base - points) + (base->abscissa < x ? 1 : 0);
 }
 
 // Restricts [a, b] to the extent of the line. Returns false when the patch misses it: a proper
@@ -97,7 +85,7 @@ double ordinateAt(const InfluenceLine &line, double a)
 {
     const LinePoint *points = line.data();
     const std::size_t count = line.size();
-    std::size_t k = firstBeyond(points, 0, count, a);
+    std::size_t k = firstBeyond(points, count, a);
     if (k == count)
         k = count - 1;
     if (k == 0) // a line of a single point
@@ -124,49 +112,125 @@ inline void addSegment(SignedSums &sums, double xp, double ep, double xq, double
     sums.add(second);
 }
 
-// Integral over a clipped proper interval s1 <= a < b <= sN, walking the points once: the first
-// point beyond a and the first point reaching b are found first, the points between them are
-// the interior knots.
-void integrate(SignedSums &sums, const InfluenceLine &line, double a, double b)
+// The walk of one line over a clipped proper interval s1 <= a < b <= sN: its segments start at
+// (a, η(a)), run through the interior points from `next` on, as long as they lie before b, and
+// end with the segment to (b, η(b)). `xp` and `ep` are where the next segment starts. The walk
+// stops at the last point at the latest, whose abscissa sN is never before b after clipping.
+struct Walk
 {
+    const LinePoint *next = nullptr;
+    double xp = 0.0;
+    double ep = 0.0;
+    double b = 0.0;
+};
+
+// Applies the point rule to [a, b] or prepares its walk; returns whether there are segments to add.
+[[gnu::always_inline]] inline bool startLine(Walk &walk, SignedSums &sums, const InfluenceLine &line, double a,
+                                             double b)
+{
+    if (a == b) {
+        sums.add(ordinateAt(line, a));
+        return false;
+    }
+    if (!(a < b))
+        return false;
     const LinePoint *points = line.data();
     const std::size_t count = line.size();
-    const std::size_t k = firstBeyond(points, 0, count, a);
+    const std::size_t k = firstBeyond(points, count, a);
     if (k == 0 || k == count)
-        return; // not reachable after clipping; keeps every index inside the line
-    double xp = a;
-    double ep = interpolate(points[k - 1], points[k], a);
-    const auto addUpTo = [&](std::size_t i) {
-        const double xq = points[i].abscissa;
-        const double eq = points[i].ordinate;
-        addSegment(sums, xp, ep, xq, eq);
-        xp = xq;
-        ep = eq;
-    };
-    std::size_t end = k;
-    if (count - k > linearSearchLimit) {
-        // On a long line the end is found by halving, and the walk needs no test of its own.
-        end = firstReaching(points, k, count, b);
-        for (std::size_t i = k; i < end; ++i)
-            addUpTo(i);
-    } else {
-        for (; end < count && points[end].abscissa < b; ++end)
-            addUpTo(end);
-    }
-    if (end == count)
-        return; // not reachable after clipping (b <= sN)
-    addSegment(sums, xp, ep, b, interpolate(points[end - 1], points[end], b));
+        return false; // not reachable after clipping; keeps every index inside the line
+    walk.next = points + k;
+    walk.xp = a;
+    walk.ep = interpolate(points[k - 1], points[k], a);
+    walk.b = b;
+    return true;
 }
 
-SignedSums integrateLine(const InfluenceLine &line, double a, double b)
+// Adds the interior segments left to one walk and its closing segment.
+[[gnu::always_inline]] inline void finishLine(const Walk &walk, SignedSums &sums)
 {
-    SignedSums sums;
-    if (a == b)
-        sums.add(ordinateAt(line, a));
-    else if (a < b)
-        integrate(sums, line, a, b);
-    return sums;
+    double xp = walk.xp;
+    double ep = walk.ep;
+    const LinePoint *p = walk.next;
+    for (; p->abscissa < walk.b; ++p) {
+        addSegment(sums, xp, ep, p->abscissa, p->ordinate);
+        xp = p->abscissa;
+        ep = p->ordinate;
+    }
+    addSegment(sums, xp, ep, walk.b, interpolate(p[-1], p[0], walk.b));
 }
+
+#if defined(__SSE2__)
+
+// The lanes of one vector register hold a value of the longitudinal line (low) and of the
+// transverse line (high). Each lane is computed apart, exactly as the scalar arithmetic above
+// would compute it, and nothing is ever combined across lanes.
+using Lanes = __m128d;
+
+// Adds each lane's value to the sum of its sign and 0 to the other one, without a branch. Adding 0
+// leaves a sum as it is: the sums start at +0 and never become -0 (rounding to nearest gives -0
+// only for -0 + -0), and a zero of either sign added to any other value, the infinities and NaN
+// included, gives that value back. A zero value changes neither sum, whichever it goes to.
+inline void addLanes(Lanes &plus, Lanes &minus, Lanes value)
+{
+    const Lanes nonNegative = _mm_cmpge_pd(value, _mm_setzero_pd());
+    plus = _mm_add_pd(plus, _mm_and_pd(nonNegative, value));
+    minus = _mm_add_pd(minus, _mm_andnot_pd(nonNegative, value));
+}
+
+// Adds the interior segments of both walks, a segment of each line at a time, for as long as
+// both have one; `x` and `y` are left where the walks go on.
+[[gnu::always_inline]] inline void walkTogether(Walk &x, SignedSums &xSums, Walk &y, SignedSums &ySums)
+{
+    const Lanes zero = _mm_setzero_pd();
+    const Lanes half = _mm_set1_pd(0.5);
+    const Lanes magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff));
+    const Lanes ends = _mm_set_pd(y.b, x.b);
+    const LinePoint *p = x.next;
+    const LinePoint *q = y.next;
+    Lanes xp = _mm_set_pd(y.xp, x.xp);
+    Lanes ep = _mm_set_pd(y.ep, x.ep);
+    Lanes plus = _mm_set_pd(ySums.plus, xSums.plus);
+    Lanes minus = _mm_set_pd(ySums.minus, xSums.minus);
+    for (;; ++p, ++q) {
+        // A point is its abscissa followed by its ordinate.
+        const Lanes pointX = _mm_loadu_pd(&p->abscissa);
+        const Lanes pointY = _mm_loadu_pd(&q->abscissa);
+        const Lanes xq = _mm_unpacklo_pd(pointX, pointY);
+        const Lanes eq = _mm_unpackhi_pd(pointX, pointY);
+        const Lanes inside = _mm_cmplt_pd(xq, ends);
+        const Lanes dx = _mm_sub_pd(xq, xp);
+        const Lanes area = _mm_mul_pd(_mm_mul_pd(dx, _mm_add_pd(ep, eq)), half);
+        const Lanes sameSign = _mm_cmpge_pd(_mm_mul_pd(ep, eq), zero);
+        if (_mm_movemask_pd(_mm_and_pd(inside, sameSign)) == 3) {
+            addLanes(plus, minus, area);
+        } else {
+            if (_mm_movemask_pd(inside) != 3)
+                break;
+            // A chord of either line changes sign: that lane adds its two triangles, the other lane
+            // its trapezoid and then 0.
+            const Lanes ap = _mm_and_pd(ep, magnitude);
+            const Lanes aq = _mm_and_pd(eq, magnitude);
+            const Lanes x0 = _mm_add_pd(xp, _mm_div_pd(_mm_mul_pd(ap, dx), _mm_add_pd(ap, aq)));
+            const Lanes first = _mm_mul_pd(_mm_mul_pd(_mm_sub_pd(x0, xp), ep), half);
+            const Lanes second = _mm_mul_pd(_mm_mul_pd(_mm_sub_pd(xq, x0), eq), half);
+            addLanes(plus, minus, _mm_or_pd(_mm_and_pd(sameSign, area), _mm_andnot_pd(sameSign, first)));
+            addLanes(plus, minus, _mm_andnot_pd(sameSign, second));
+        }
+        xp = xq;
+        ep = eq;
+    }
+    x.next = p;
+    y.next = q;
+    x.xp = _mm_cvtsd_f64(xp);
+    y.xp = _mm_cvtsd_f64(_mm_unpackhi_pd(xp, xp));
+    x.ep = _mm_cvtsd_f64(ep);
+    y.ep = _mm_cvtsd_f64(_mm_unpackhi_pd(ep, ep));
+    xSums = {_mm_cvtsd_f64(plus), _mm_cvtsd_f64(minus)};
+    ySums = {_mm_cvtsd_f64(_mm_unpackhi_pd(plus, plus)), _mm_cvtsd_f64(_mm_unpackhi_pd(minus, minus))};
+}
+
+#endif
 
 } // namespace
 
@@ -179,12 +243,26 @@ TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const Influenc
     const bool hitsTransverse = clipToLine(y1, y2, transverse);
     if (!hitsLongitudinal || !hitsTransverse)
         return result;
-    const SignedSums x = integrateLine(longitudinal, x1, x2);
-    const SignedSums y = integrateLine(transverse, y1, y2);
-    result.NyXPlus = x.plus;
-    result.NyXMinus = x.minus;
-    result.NyYPlus = y.plus;
-    result.NyYMinus = y.minus;
+    // Each line's segments are added in point order; where the processor allows, the two lines
+    // are walked side by side.
+    Walk x;
+    Walk y;
+    SignedSums xSums;
+    SignedSums ySums;
+    const bool walksX = startLine(x, xSums, longitudinal, x1, x2);
+    const bool walksY = startLine(y, ySums, transverse, y1, y2);
+#if defined(__SSE2__)
+    if (walksX && walksY)
+        walkTogether(x, xSums, y, ySums);
+#endif
+    if (walksX)
+        finishLine(x, xSums);
+    if (walksY)
+        finishLine(y, ySums);
+    result.NyXPlus = xSums.plus;
+    result.NyXMinus = xSums.minus;
+    result.NyYPlus = ySums.plus;
+    result.NyYMinus = ySums.minus;
     return result;
 }
 
