@@ -13,7 +13,7 @@ namespace {
 class FirstPaintWatcher : public QObject
 {
 public:
-    FirstPaintWatcher(QWidget &widget) : QObject(&widget), m_widget(widget) {}
+    explicit FirstPaintWatcher(QWidget &widget) : QObject(&widget), m_widget(widget) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
