@@ -17,17 +17,6 @@
 
 namespace {
 
-struct Window
-{
-    explicit Window(TForm1::Construction construction)
-    {
-        ensureApplication();
-        form = std::make_unique<TForm1>(dialogs, nullptr, construction);
-    }
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> form;
-};
-
 QImage shownPicture(TForm1 &form)
 {
     form.show();
@@ -91,7 +80,7 @@ TEST(WindowStartup, FirstTabShowsExactlyAsInTheWholeWindowAndCompletesToTheSameW
     std::vector<QImage> wholeTabs;
     QStringList wholeTree;
     {
-        Window built(TForm1::Construction::Whole);
+        WindowFixture built(TForm1::Construction::Whole);
         ASSERT_TRUE(built.form->isWhole());
         whole = shownPicture(*built.form);
         wholeTabs = everyTab(*built.form);
@@ -99,7 +88,7 @@ TEST(WindowStartup, FirstTabShowsExactlyAsInTheWholeWindowAndCompletesToTheSameW
         EXPECT_EQ(flags(*built.form), QStringLiteral("111111"));
     }
 
-    Window deferred(TForm1::Construction::FirstTabFirst);
+    WindowFixture deferred(TForm1::Construction::FirstTabFirst);
     EXPECT_FALSE(deferred.form->isWhole());
     EXPECT_EQ(deferred.form->StringGrid2, nullptr);
     const QImage first = shownPicture(*deferred.form);
@@ -123,7 +112,7 @@ TEST(WindowStartup, FirstTabShowsExactlyAsInTheWholeWindowAndCompletesToTheSameW
 
 TEST(WindowStartup, InputBeforeTheWindowIsWholeCompletesItFirstAndIsNotLost)
 {
-    Window clicked(TForm1::Construction::FirstTabFirst);
+    WindowFixture clicked(TForm1::Construction::FirstTabFirst);
     clicked.form->show();
     // A press reaches the new-table button of tab 1 before the event loop has run at all.
     clicked.dialogs.answerInput(std::nullopt);
@@ -131,14 +120,14 @@ TEST(WindowStartup, InputBeforeTheWindowIsWholeCompletesItFirstAndIsNotLost)
     EXPECT_TRUE(clicked.form->isWhole());
     EXPECT_EQ(clicked.dialogs.inputPrompts.size(), 1) << "the click was lost";
 
-    Window typed(TForm1::Construction::FirstTabFirst);
+    WindowFixture typed(TForm1::Construction::FirstTabFirst);
     typed.form->show();
     typed.form->activateWindow();
     QTest::keyClick(typed.form.get(), Qt::Key_Right);
     EXPECT_TRUE(typed.form->isWhole());
 
     // Closed before it is whole, the window closes without a question.
-    Window closed(TForm1::Construction::FirstTabFirst);
+    WindowFixture closed(TForm1::Construction::FirstTabFirst);
     closed.form->show();
     EXPECT_TRUE(closed.form->close());
     EXPECT_TRUE(closed.dialogs.questions.isEmpty());

@@ -26,10 +26,10 @@ void ensureApplication()
     setUpApplication();
 }
 
-WindowFixture::WindowFixture()
+WindowFixture::WindowFixture(TForm1::Construction construction)
 {
     ensureApplication();
-    form = std::make_unique<TForm1>(dialogs);
+    form = std::make_unique<TForm1>(dialogs, nullptr, construction);
 }
 
 WindowFixture::~WindowFixture() = default;

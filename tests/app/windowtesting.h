@@ -16,10 +16,11 @@ class QPushButton;
 class FileListBox;
 class StringGrid;
 
-// A main window with scripted dialogs, created as the program creates it.
+// A main window with scripted dialogs, created as the program creates it (whole, unless asked to
+// build its first tab first).
 struct WindowFixture
 {
-    WindowFixture();
+    explicit WindowFixture(TForm1::Construction construction = TForm1::Construction::Whole);
     ~WindowFixture();
 
     ScriptedDialogs dialogs;
