@@ -1,5 +1,6 @@
 #include "common/numbergrammar.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -8,15 +9,27 @@ namespace tragvel {
 
 namespace {
 
-bool isAsciiDigit(QChar c)
+bool isAsciiDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-qsizetype takeDigits(QStringView text, qsizetype i, std::string &digits)
+// The scanner reads cell texts and file tokens alike, one code unit at a time.
+char16_t unitAt(QStringView text, qsizetype i)
 {
-    while (i < text.size() && isAsciiDigit(text[i]))
-        digits.push_back(char(text[i++].unicode()));
+    return text[i].unicode();
+}
+
+char16_t unitAt(QLatin1StringView text, qsizetype i)
+{
+    return char16_t(static_cast<unsigned char>(text.data()[i]));
+}
+
+template<typename Text>
+qsizetype takeDigits(Text text, qsizetype i, std::string &digits)
+{
+    while (i < text.size() && isAsciiDigit(unitAt(text, i)))
+        digits.push_back(char(unitAt(text, i++)));
     return i;
 }
 
@@ -39,14 +52,13 @@ long long decimalOrder(const NumberScan &scan)
     return exponent - (long long)firstFraction;
 }
 
-} // namespace
-
-NumberScan scanNumber(QStringView text, const NumberGrammar &grammar)
+template<typename Text>
+NumberScan scanText(Text text, const NumberGrammar &grammar)
 {
     NumberScan scan;
     qsizetype i = 0;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        scan.negative = text[i] == u'-';
+    if (i < text.size() && (unitAt(text, i) == u'+' || unitAt(text, i) == u'-')) {
+        scan.negative = unitAt(text, i) == u'-';
         ++i;
     }
     i = takeDigits(text, i, scan.integerDigits);
@@ -54,7 +66,7 @@ NumberScan scanNumber(QStringView text, const NumberGrammar &grammar)
     if (scan.integerDigits.empty() && !grammar.digitsOnOneSideSuffice)
         return scan;
     bool mantissa = !scan.integerDigits.empty();
-    if (i < text.size() && text[i] == grammar.separator) {
+    if (i < text.size() && unitAt(text, i) == grammar.separator.unicode()) {
         ++i;
         i = takeDigits(text, i, scan.fractionDigits);
         scan.end = i;
@@ -65,11 +77,11 @@ NumberScan scanNumber(QStringView text, const NumberGrammar &grammar)
     if (!mantissa)
         return scan;
     scan.complete = true;
-    if (i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
+    if (i < text.size() && (unitAt(text, i) == u'E' || unitAt(text, i) == u'e')) {
         scan.complete = false;
         ++i;
-        if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-            scan.negativeExponent = text[i] == u'-';
+        if (i < text.size() && (unitAt(text, i) == u'+' || unitAt(text, i) == u'-')) {
+            scan.negativeExponent = unitAt(text, i) == u'-';
             ++i;
         }
         i = takeDigits(text, i, scan.exponentDigits);
@@ -79,23 +91,53 @@ NumberScan scanNumber(QStringView text, const NumberGrammar &grammar)
     return scan;
 }
 
+} // namespace
+
+NumberScan scanNumber(QStringView text, const NumberGrammar &grammar)
+{
+    return scanText(text, grammar);
+}
+
+NumberScan scanNumber(QLatin1StringView text, const NumberGrammar &grammar)
+{
+    return scanText(text, grammar);
+}
+
 std::optional<double> scannedValue(const NumberScan &scan)
 {
     if (!scan.complete)
         return std::nullopt;
-    std::string ascii = scan.integerDigits.empty() ? std::string("0") : scan.integerDigits;
-    if (!scan.fractionDigits.empty())
-        ascii += '.' + scan.fractionDigits;
-    if (!scan.exponentDigits.empty())
-        ascii += std::string(scan.negativeExponent ? "e-" : "e") + scan.exponentDigits;
+    // The number in the notation from_chars reads, on the stack unless it is very long.
+    const size_t length = std::max<size_t>(scan.integerDigits.size(), 1) + 1 + scan.fractionDigits.size() + 2
+                          + scan.exponentDigits.size();
+    char shortText[128];
+    std::string longText;
+    char *const begin = length <= sizeof shortText ? shortText : (longText.resize(length), longText.data());
+    char *end = begin;
+    const auto append = [&end](const std::string &part) {
+        end = std::copy(part.begin(), part.end(), end);
+    };
+    if (scan.integerDigits.empty())
+        *end++ = '0';
+    append(scan.integerDigits);
+    if (!scan.fractionDigits.empty()) {
+        *end++ = '.';
+        append(scan.fractionDigits);
+    }
+    if (!scan.exponentDigits.empty()) {
+        *end++ = 'e';
+        if (scan.negativeExponent)
+            *end++ = '-';
+        append(scan.exponentDigits);
+    }
     double value = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    const auto result = std::from_chars(begin, end, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Out of range either way: too large is no number, too small reads as zero.
         if (decimalOrder(scan) > 0)
             return std::nullopt;
         value = 0.0;
-    } else if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) {
+    } else if (result.ec != std::errc() || result.ptr != end) {
         return std::nullopt;
     }
     if (!std::isfinite(value))
@@ -103,12 +145,23 @@ std::optional<double> scannedValue(const NumberScan &scan)
     return scan.negative ? -value : value;
 }
 
-std::optional<double> readNumberText(QStringView text, const NumberGrammar &grammar)
+template<typename Text>
+std::optional<double> readText(Text text, const NumberGrammar &grammar)
 {
     const NumberScan scan = scanNumber(text, grammar);
     if (scan.end != text.size())
         return std::nullopt;
     return scannedValue(scan);
+}
+
+std::optional<double> readNumberText(QStringView text, const NumberGrammar &grammar)
+{
+    return readText(text, grammar);
+}
+
+std::optional<double> readNumberText(QLatin1StringView text, const NumberGrammar &grammar)
+{
+    return readText(text, grammar);
 }
 
 } // namespace tragvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QLatin1StringView>
 #include <QStringView>
 
 #include <optional>
@@ -39,6 +40,7 @@ struct NumberScan
 // Scans the text from its first character by the grammar; stops at the first character that
 // cannot continue a number.
 NumberScan scanNumber(QStringView text, const NumberGrammar &grammar);
+NumberScan scanNumber(QLatin1StringView text, const NumberGrammar &grammar);
 
 // The value of a complete scan, judged by the value itself: beyond the range of doubles it is no
 // number, below it (however it is written) it is zero.
@@ -46,5 +48,6 @@ std::optional<double> scannedValue(const NumberScan &scan);
 
 // The whole text (no blanks) as a number of the grammar, or nothing.
 std::optional<double> readNumberText(QStringView text, const NumberGrammar &grammar);
+std::optional<double> readNumberText(QLatin1StringView text, const NumberGrammar &grammar);
 
 } // namespace tragvel

@@ -6,10 +6,12 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
-#include <string>
 #include <system_error>
 
 namespace tragvel {
@@ -17,20 +19,21 @@ namespace tragvel {
 namespace {
 
 // A non-negative decimal: 0.d1 d2 d3 ... x 10^pointPosition; no leading or trailing zero digits;
-// empty digits mean zero.
+// no digits mean zero. A double needs at most 17 digits, and rounding may add one.
 struct Decimal
 {
-    std::string digits;
+    std::array<char, 24> digits{};
+    int count = 0;
     int pointPosition = 0;
 
-    bool isZero() const { return digits.empty(); }
+    bool isZero() const { return count == 0; }
 };
 
 void stripTrailingZeros(Decimal &d)
 {
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
-    if (d.digits.empty())
+    while (d.count > 0 && d.digits[size_t(d.count - 1)] == '0')
+        --d.count;
+    if (d.count == 0)
         d.pointPosition = 0;
 }
 
@@ -41,15 +44,17 @@ Decimal shortestDecimal(double magnitude)
     if (magnitude == 0.0)
         return d;
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    const std::string text(buffer, result.ptr);
-    const auto e = text.find('e');
-    const std::string mantissa = text.substr(0, e);
-    const int exponent = std::stoi(text.substr(e + 1));
-    for (const char c : mantissa) {
-        if (c != '.')
-            d.digits.push_back(c);
+    const char *const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
+    const char *c = buffer;
+    for (; c != end && *c != 'e'; ++c) {
+        if (*c != '.')
+            d.digits[size_t(d.count++)] = *c;
     }
+    // The exponent is written with its sign: "e+05", "e-300".
+    int exponent = 0;
+    std::from_chars(c + 2, end, exponent);
+    if (c[1] == '-')
+        exponent = -exponent;
     d.pointPosition = exponent + 1;
     stripTrailingZeros(d);
     return d;
@@ -58,12 +63,12 @@ Decimal shortestDecimal(double magnitude)
 // Keeps `keep` leading digits, rounding the rest half away from zero.
 Decimal roundToDigits(Decimal d, int keep)
 {
-    if (d.isZero() || keep >= int(d.digits.size()))
+    if (d.isZero() || keep >= d.count)
         return d;
     if (keep < 0)
         return {};
     const bool roundUp = d.digits[size_t(keep)] >= '5';
-    d.digits.resize(size_t(keep));
+    d.count = keep;
     if (roundUp) {
         int i = keep - 1;
         while (i >= 0 && d.digits[size_t(i)] == '9') {
@@ -73,7 +78,9 @@ Decimal roundToDigits(Decimal d, int keep)
         if (i >= 0) {
             ++d.digits[size_t(i)];
         } else {
-            d.digits.insert(d.digits.begin(), '1');
+            std::copy_backward(d.digits.begin(), d.digits.begin() + d.count, d.digits.begin() + d.count + 1);
+            d.digits[0] = '1';
+            ++d.count;
             ++d.pointPosition;
         }
     }
@@ -88,38 +95,57 @@ QString nonFiniteText(double value)
     return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
 
-QString exponentForm(const Decimal &d, QChar separator)
+QChar digitAt(const Decimal &d, int i)
 {
-    QString text;
-    text += QChar::fromLatin1(d.digits[0]);
-    if (d.digits.size() > 1) {
-        text += separator;
-        text += QString::fromLatin1(d.digits.substr(1));
-    }
-    text += u'E';
-    text += QString::number(d.pointPosition - 1);
-    return text;
+    return QChar::fromLatin1(d.digits[size_t(i)]);
 }
 
-QString plainForm(const Decimal &d, QChar separator, int minDecimals)
+void appendExponentForm(QString &text, const Decimal &d, QChar separator)
 {
-    QString integerPart;
-    QString fraction;
-    const int count = int(d.digits.size());
+    text += digitAt(d, 0);
+    if (d.count > 1) {
+        text += separator;
+        for (int i = 1; i < d.count; ++i)
+            text += digitAt(d, i);
+    }
+    text += u'E';
+    char exponent[16];
+    const char *const end = std::to_chars(exponent, exponent + sizeof exponent, d.pointPosition - 1).ptr;
+    text += QLatin1StringView(exponent, end);
+}
+
+void appendZeros(QString &text, int count)
+{
+    for (int i = 0; i < count; ++i)
+        text += u'0';
+}
+
+void appendPlainForm(QString &text, const Decimal &d, QChar separator, int minDecimals)
+{
     if (d.pointPosition <= 0) {
-        integerPart = QStringLiteral("0");
-        fraction = QString(-d.pointPosition, u'0') + QString::fromLatin1(d.digits);
+        text += u'0';
     } else {
         for (int i = 0; i < d.pointPosition; ++i)
-            integerPart += i < count ? QChar::fromLatin1(d.digits[size_t(i)]) : QChar(u'0');
-        if (count > d.pointPosition)
-            fraction = QString::fromLatin1(d.digits.substr(size_t(d.pointPosition)));
+            text += i < d.count ? digitAt(d, i) : QChar(u'0');
     }
-    if (d.isZero())
-        integerPart = QStringLiteral("0");
-    if (fraction.size() < minDecimals)
-        fraction += QString(minDecimals - fraction.size(), u'0');
-    return fraction.isEmpty() ? integerPart : integerPart + separator + fraction;
+    const int leadingZeros = std::max(-d.pointPosition, 0);
+    const int firstFractionDigit = std::max(d.pointPosition, 0);
+    const int fractionLength = leadingZeros + std::max(d.count - firstFractionDigit, 0);
+    if (std::max(fractionLength, minDecimals) == 0)
+        return;
+    text += separator;
+    appendZeros(text, leadingZeros);
+    for (int i = firstFractionDigit; i < d.count; ++i)
+        text += digitAt(d, i);
+    appendZeros(text, minDecimals - fractionLength);
+}
+
+// Room for a sign, the digits, the separator and an exponent, plus the zeros plain notation adds.
+QString numberTextBuffer(int pointPosition, int minDecimals)
+{
+    QString text;
+    text.reserve(32 + std::abs(pointPosition) + std::max(minDecimals, 0));
+    return text;
 }
 
 bool isBlank(QChar c)
@@ -200,11 +226,15 @@ QString generalText(double value, int significantDigits, QChar decimalSeparator)
     const Decimal d = roundToDigits(shortestDecimal(std::fabs(value)), significantDigits);
     if (d.isZero())
         return QStringLiteral("0");
-    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    QString text = numberTextBuffer(d.pointPosition, 0);
+    if (value < 0)
+        text += u'-';
     // Plain notation from 0,0001 (0.1 x 10^-3) up to `significantDigits` integer digits.
     if (d.pointPosition >= -3 && d.pointPosition <= significantDigits)
-        return sign + plainForm(d, decimalSeparator, 0);
-    return sign + exponentForm(d, decimalSeparator);
+        appendPlainForm(text, d, decimalSeparator, 0);
+    else
+        appendExponentForm(text, d, decimalSeparator);
+    return text;
 }
 
 QString fixedText(double value, int precision, int decimals, QChar decimalSeparator)
@@ -214,10 +244,14 @@ QString fixedText(double value, int precision, int decimals, QChar decimalSepara
     const Decimal exact = shortestDecimal(std::fabs(value));
     const int keep = std::min(precision, exact.pointPosition + decimals);
     const Decimal d = roundToDigits(exact, keep);
-    const QString sign = (value < 0 && !d.isZero()) ? QStringLiteral("-") : QString();
+    QString text = numberTextBuffer(d.pointPosition, decimals);
+    if (value < 0 && !d.isZero())
+        text += u'-';
     if (d.pointPosition > precision)
-        return sign + exponentForm(roundToDigits(exact, precision), decimalSeparator);
-    return sign + plainForm(d, decimalSeparator, decimals);
+        appendExponentForm(text, roundToDigits(exact, precision), decimalSeparator);
+    else
+        appendPlainForm(text, d, decimalSeparator, decimals);
+    return text;
 }
 
 QString pointNotationText(const QString &cell, QChar decimalSeparator)

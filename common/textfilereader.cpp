@@ -30,7 +30,7 @@ bool isSeparatorChar(char c)
 
 bool parsePointNotation(QByteArrayView token, double &value)
 {
-    const std::optional<double> number = readNumberText(QString::fromLatin1(token), NumberGrammar::file());
+    const std::optional<double> number = readNumberText(QLatin1StringView(token), NumberGrammar::file());
     if (number)
         value = *number;
     return number.has_value();
@@ -41,6 +41,7 @@ TextFileReader::TextFileReader(const QByteArray &bytes)
 {
     const qsizetype end = bytes.indexOf(ctrlZ);
     m_data = end < 0 ? bytes : bytes.left(end);
+    m_readable = m_data.size();
 }
 
 TextFileReader::TextFileReader(std::unique_ptr<QFile> file, const QString &path, qsizetype maxBytes)
@@ -67,11 +68,14 @@ QString fileTooLongText(const QString &path, qsizetype maxBytes)
 
 bool TextFileReader::has(qsizetype pos)
 {
+    if (pos < m_readable)
+        return true;
     // At most one byte beyond the limit is read: enough to know whether the data go on.
     while (pos >= m_data.size() && m_file && m_data.size() <= m_maxBytes)
         readMore();
     if (pos >= m_maxBytes && m_data.size() > m_maxBytes)
         throw FileError(fileTooLongText(m_path, m_maxBytes));
+    m_readable = std::min(m_data.size(), m_maxBytes);
     return pos < m_data.size();
 }
 
@@ -92,23 +96,22 @@ void TextFileReader::readMore()
 
 bool TextFileReader::atLineEnd()
 {
-    return !has(m_pos) || isLineEnd(m_data[m_pos]);
+    return !has(m_pos) || isLineEnd(at(m_pos));
 }
 
 TextFileReader::Number TextFileReader::readNumber()
 {
-    while (has(m_pos) && isSeparatorChar(m_data[m_pos]))
+    while (has(m_pos) && isSeparatorChar(at(m_pos)))
         ++m_pos;
     if (!has(m_pos))
         return {0.0, true};
     const qsizetype start = m_pos;
-    while (has(m_pos) && !isSeparatorChar(m_data[m_pos]) && m_pos - start < maxTokenLength)
+    while (has(m_pos) && !isSeparatorChar(at(m_pos)) && m_pos - start < maxTokenLength)
         ++m_pos;
     const QByteArrayView token(m_data.constData() + start, m_pos - start);
 
-    const QString text = QString::fromLatin1(token);
-    const NumberScan scan = scanNumber(text, NumberGrammar::file());
-    if (scan.end == text.size()) {
+    const NumberScan scan = scanNumber(QLatin1StringView(token), NumberGrammar::file());
+    if (scan.end == token.size()) {
         if (const std::optional<double> value = scannedValue(scan))
             return {*value, true};
     }
@@ -121,8 +124,8 @@ TextFileReader::Number TextFileReader::readNumber()
 
 bool TextFileReader::restOfLineIsBlank()
 {
-    for (qsizetype i = m_pos; has(i) && !isLineEnd(m_data[i]); ++i) {
-        if (m_data[i] != ' ' && m_data[i] != '\t')
+    for (qsizetype i = m_pos; has(i) && !isLineEnd(at(i)); ++i) {
+        if (at(i) != ' ' && at(i) != '\t')
             return false;
     }
     return true;
@@ -130,11 +133,11 @@ bool TextFileReader::restOfLineIsBlank()
 
 void TextFileReader::skipLine()
 {
-    while (has(m_pos) && !isLineEnd(m_data[m_pos]))
+    while (has(m_pos) && !isLineEnd(at(m_pos)))
         ++m_pos;
     if (!has(m_pos))
         return;
-    if (m_data[m_pos] == '\r' && has(m_pos + 1) && m_data[m_pos + 1] == '\n')
+    if (at(m_pos) == '\r' && has(m_pos + 1) && at(m_pos + 1) == '\n')
         m_pos += 2;
     else
         ++m_pos;

@@ -62,9 +62,12 @@ private:
     // True when byte `pos` of the data exists; reads more of the file when needed.
     bool has(qsizetype pos);
     void readMore();
+    // Byte `pos`, which has() has made sure of; read without the detaching QByteArray::operator[].
+    char at(qsizetype pos) const { return m_data.constData()[pos]; }
 
     QByteArray m_data;
     qsizetype m_pos = 0;
+    qsizetype m_readable = 0; // bytes known to be there and within the limit
     std::unique_ptr<QFile> m_file; // the rest still to read; none once the data end is known
     QString m_path;
     qsizetype m_maxBytes;

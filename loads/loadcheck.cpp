@@ -4,6 +4,7 @@
 #include "loads/loadtable.h"
 #include "loads/loadtexts.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -27,11 +28,12 @@ LoadCheckResult checkLoads(const CellTable &table, const QString &referenceX,
         QString typeText;
     };
     std::vector<RowValues> rows;
+    rows.reserve(size_t(std::max(table.rowCount() - 1, 0)));
     for (int r = 1; r < table.rowCount(); ++r) {
         const QStringList &cells = table.rows[size_t(r)];
         RowValues values;
         for (int column = 1; column < loadTableColumns; ++column) {
-            const QString text = column < cells.size() ? cells.at(column) : QString();
+            const QStringView text = column < cells.size() ? QStringView(cells.at(column)) : QStringView();
             values.cells[size_t(column - 1)] = parseReal(text, separator);
             if (!values.cells[size_t(column - 1)])
                 result.cellNotNumber = true;
@@ -40,7 +42,7 @@ LoadCheckResult checkLoads(const CellTable &table, const QString &referenceX,
         // A type cell that is no number at all is reported as such, not as a bad type.
         if (values.cells[5] && !isValidLoadType(values.typeText))
             result.typeOutOfRange = true;
-        rows.push_back(values);
+        rows.push_back(std::move(values));
     }
 
     const std::optional<double> xr = parseReal(referenceX, separator);
@@ -71,6 +73,7 @@ LoadCheckResult checkLoads(const CellTable &table, const QString &referenceX,
     if (!result.passed())
         return result;
 
+    result.patches.reserve(rows.size());
     for (const RowValues &row : rows) {
         LoadPatch patch;
         patch.x1 = *row.cells[0];

@@ -37,12 +37,8 @@ void setLoadRowCount(CellTable &table, int loadRows)
     const size_t wanted = size_t(loadRows) + 1;
     if (table.rows.size() > wanted)
         table.rows.resize(wanted);
-    while (table.rows.size() < wanted) {
-        QStringList empty;
-        for (int column = 0; column < loadTableColumns; ++column)
-            empty << QString();
-        table.rows.push_back(empty);
-    }
+    while (table.rows.size() < wanted)
+        table.rows.emplace_back(loadTableColumns, QString());
 }
 
 NewTableOutcome newLoadTable(const CellTable &current, const QString &answer)

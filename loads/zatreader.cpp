@@ -24,6 +24,7 @@ LoadFileContents readLoadFile(TextFileReader &reader, const LoadSet &set)
 
     while (!reader.atEnd() && int(contents.rows.size()) < maxLoadRows) {
         LoadFileRow row;
+        row.cells.reserve(valuesPerLine);
         const int rowNumber = int(contents.rows.size()) + 1;
         row.label = set.loadedRowLabelPrefix + QString::number(rowNumber);
         const auto raise = [&](const QString &message) {
