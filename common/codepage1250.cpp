@@ -1,7 +1,5 @@
 #include "common/codepage1250.h"
 
-#include <QList>
-
 #include <array>
 
 namespace tragvel {
@@ -45,8 +43,18 @@ QByteArray toCodePage1250(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const char32_t character : text.toUcs4())
-        bytes += char(toCodePage1250(character).value_or('?'));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text[i];
+        if (unit.isSurrogate()) {
+            // No character beyond the first plane is in the code page: a pair, like a lone
+            // surrogate, becomes a single '?'.
+            if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            bytes += '?';
+            continue;
+        }
+        bytes += char(toCodePage1250(char32_t(unit.unicode())).value_or('?'));
+    }
     return bytes;
 }
 

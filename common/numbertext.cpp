@@ -2,7 +2,6 @@
 
 #include "common/errors.h"
 #include "common/numbergrammar.h"
-#include "common/textfilereader.h"
 
 #include <QLocale>
 
@@ -265,10 +264,9 @@ QString pointNotationText(const QString &cell, QChar decimalSeparator)
         ++begin;
     while (end > begin && isBlank(cell[end - 1]))
         --end;
-    QString text = cell.mid(begin, end - begin);
+    QString text = QStringView(cell).mid(begin, end - begin).toString();
     text.replace(decimalSeparator, u'.');
-    double reread = 0.0;
-    if (!parsePointNotation(text.toLatin1(), reread))
+    if (!readNumberText(QStringView(text), NumberGrammar::file()))
         return generalText(*value, u'.');
     return text;
 }
