@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the file-reader fuzzers with clang, ASan and UBSan and runs each for a bounded time
-# (FUZZ_SECONDS, default 30) from the corpus kept with the tests.
+# (FUZZ_SECONDS, default 30) from the corpus kept with the tests; the drawing targets start empty.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$root/build-fuzz
@@ -23,8 +23,7 @@ asan=detect_leaks=1:malloc_context_size=5:quarantine_size_mb=16
 ubsan=halt_on_error=1:print_stacktrace=1
 for target in "${targets[@]}"; do
   work=$(mktemp -d)
-  seed=$root/${corpus[$target]:-fuzz}
-  [ -d "$seed" ] && cp -r "$seed"/. "$work"/
+  [ -n "${corpus[$target]:-}" ] && cp -r "$root/${corpus[$target]}"/. "$work"/
   echo "Fuzzing $target for ${seconds}s"
   # The run checks leaks only when the process ends; the pass after it runs every input of the
   # corpus it leaves once more with the leak check after each input.
