@@ -9,5 +9,5 @@ ctest --test-dir "$root/build" --output-on-failure --timeout 300 -j2
 "$root/scripts/odr-check.sh"
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 "$root/scripts/sanitize.sh"
-# A short bounded run of the file-reader fuzzers under ASan and UBSan.
+# A short bounded run of the file-reader and drawing fuzzers under ASan and UBSan.
 FUZZ_SECONDS=${FUZZ_SECONDS:-30} "$root/scripts/fuzz.sh"
