@@ -242,14 +242,15 @@ inline void split(const LaneSums &sums, SignedSums &x, SignedSums &y)
 
 // Integrates both lines over their clipped proper intervals, s1 <= a < b <= sN each, as the walk
 // of startLine() and finishLine() would: both walks start together, go side by side for as long
-// as both have interior points, the longer one goes on alone, and both close together.
-void integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &longitudinal,
+// as both have interior points, the longer one goes on alone, and both close together. Returns
+// false, having added nothing, where a start is not found inside its line.
+bool integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &longitudinal,
                    const InfluenceLine &transverse, double x1, double x2, double y1, double y2)
 {
     const std::size_t kx = firstBeyond(longitudinal.data(), longitudinal.size(), x1);
     const std::size_t ky = firstBeyond(transverse.data(), transverse.size(), y1);
     if (kx == 0 || kx == longitudinal.size() || ky == 0 || ky == transverse.size())
-        return; // not reachable after clipping; keeps every index inside the lines
+        return false; // not reachable after clipping; keeps every index inside the lines
     const LinePoint *p = longitudinal.data() + kx;
     const LinePoint *q = transverse.data() + ky;
     const Lanes zero = _mm_setzero_pd();
@@ -299,6 +300,7 @@ void integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &lo
     else
         addSegments(sums, xp, ep, ends, eb, dx, area, sameSign);
     split(sums, xSums, ySums);
+    return true;
 }
 
 #endif
@@ -319,10 +321,8 @@ TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const Influenc
     SignedSums xSums;
     SignedSums ySums;
 #if defined(__SSE2__)
-    if (x1 < x2 && y1 < y2) {
-        integrateBoth(xSums, ySums, longitudinal, transverse, x1, x2, y1, y2);
+    if (x1 < x2 && y1 < y2 && integrateBoth(xSums, ySums, longitudinal, transverse, x1, x2, y1, y2))
         return {xSums.plus, xSums.minus, ySums.plus, ySums.minus};
-    }
 #endif
     Walk x;
     Walk y;
