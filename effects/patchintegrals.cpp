@@ -31,7 +31,7 @@ struct SignedSums
 };
 
 // The index of the first point whose abscissa is beyond x (`count` when none).
-std::size_t firstBeyond(const LinePoint *points, std::size_t count, double x)
+[[gnu::always_inline]] inline std::size_t firstBeyond(const LinePoint *points, std::size_t count, double x)
 {
     const std::size_t scanned = std::min(count, linearSearchLimit);
     std::size_t k = 0;
@@ -52,7 +52,7 @@ std::size_t firstBeyond(const LinePoint *points, std::size_t count, double x)
 
 // Restricts [a, b] to the extent of the line. Returns false when the patch misses it: a proper
 // interval must overlap the line over a positive length, a point interval must lie within it.
-bool clipToLine(double &a, double &b, const InfluenceLine &line)
+[[gnu::always_inline]] inline bool clipToLine(double &a, double &b, const InfluenceLine &line)
 {
     if (line.empty())
         return false;
@@ -75,7 +75,7 @@ bool clipToLine(double &a, double &b, const InfluenceLine &line)
 }
 
 // Ordinate at x on the chord between p and q; the caller guarantees distinct abscissae.
-double interpolate(const LinePoint &p, const LinePoint &q, double x)
+inline double interpolate(const LinePoint &p, const LinePoint &q, double x)
 {
     return p.ordinate + (x - p.abscissa) * (q.ordinate - p.ordinate) / (q.abscissa - p.abscissa);
 }
@@ -146,8 +146,8 @@ struct Walk
     return true;
 }
 
-// Adds the interior segments left to one walk and its closing segment.
-[[gnu::always_inline]] inline void finishLine(const Walk &walk, SignedSums &sums)
+// Adds the interior segments left to one walk; the walk is left at its closing segment.
+inline void walkInterior(Walk &walk, SignedSums &sums)
 {
     double xp = walk.xp;
     double ep = walk.ep;
@@ -157,7 +157,15 @@ struct Walk
         xp = p->abscissa;
         ep = p->ordinate;
     }
-    addSegment(sums, xp, ep, walk.b, interpolate(p[-1], p[0], walk.b));
+    walk = {p, xp, ep, walk.b};
+}
+
+// Adds the interior segments left to one walk and its closing segment.
+inline void finishLine(Walk walk, SignedSums &sums)
+{
+    walkInterior(walk, sums);
+    const LinePoint *p = walk.next;
+    addSegment(sums, walk.xp, walk.ep, walk.b, interpolate(p[-1], p[0], walk.b));
 }
 
 #if defined(__SSE2__)
@@ -167,33 +175,91 @@ struct Walk
 // would compute it, and nothing is ever combined across lanes.
 using Lanes = __m128d;
 
-// Adds each lane's value to the sum of its sign and 0 to the other one, without a branch. Adding 0
-// leaves a sum as it is: the sums start at +0 and never become -0 (rounding to nearest gives -0
-// only for -0 + -0), and a zero of either sign added to any other value, the infinities and NaN
-// included, gives that value back. A zero value changes neither sum, whichever it goes to.
-inline void addLanes(Lanes &plus, Lanes &minus, Lanes value)
+// Both pairs of sums, a line per lane.
+struct LaneSums
 {
-    const Lanes nonNegative = _mm_cmpge_pd(value, _mm_setzero_pd());
-    plus = _mm_add_pd(plus, _mm_and_pd(nonNegative, value));
-    minus = _mm_add_pd(minus, _mm_andnot_pd(nonNegative, value));
-}
+    Lanes plus = _mm_setzero_pd();
+    Lanes minus = _mm_setzero_pd();
 
-// Adds the interior segments of both walks, a segment of each line at a time, for as long as
-// both have one; `x` and `y` are left where the walks go on.
-[[gnu::always_inline]] inline void walkTogether(Walk &x, SignedSums &xSums, Walk &y, SignedSums &ySums)
+    // Adds each lane's value to the sum of its sign and a zero to the other one, without a branch:
+    // max(v, 0) is v only for v > 0 and min(0, v) is v for every other v, NaN included, so a value
+    // goes where SignedSums::add puts it. A zero leaves a sum as it is: the sums start at +0 and
+    // never become -0 (rounding to nearest gives -0 only for -0 + -0), and a zero of either sign
+    // added to any other value, the infinities and NaN included, gives that value back.
+    void add(Lanes value)
+    {
+        const Lanes zero = _mm_setzero_pd();
+        plus = _mm_add_pd(plus, _mm_max_pd(value, zero));
+        minus = _mm_add_pd(minus, _mm_min_pd(zero, value));
+    }
+};
+
+// Adds one segment per lane from (xp, ep) to (xq, eq), given dx = xq - xp, the trapezoid `area`
+// and the lanes whose ordinates keep their sign: those add their trapezoid, the others the two
+// triangles either side of the zero, the first one first, as addSegment() does.
+[[gnu::always_inline]] inline void addSegments(LaneSums &sums, Lanes xp, Lanes ep, Lanes xq, Lanes eq, Lanes dx,
+                                               Lanes area, Lanes sameSign)
 {
-    const Lanes zero = _mm_setzero_pd();
     const Lanes half = _mm_set1_pd(0.5);
     const Lanes magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffff));
-    const Lanes ends = _mm_set_pd(y.b, x.b);
-    const LinePoint *p = x.next;
-    const LinePoint *q = y.next;
-    Lanes xp = _mm_set_pd(y.xp, x.xp);
-    Lanes ep = _mm_set_pd(y.ep, x.ep);
-    Lanes plus = _mm_set_pd(ySums.plus, xSums.plus);
-    Lanes minus = _mm_set_pd(ySums.minus, xSums.minus);
+    const Lanes ap = _mm_and_pd(ep, magnitude);
+    const Lanes aq = _mm_and_pd(eq, magnitude);
+    const Lanes x0 = _mm_add_pd(xp, _mm_div_pd(_mm_mul_pd(ap, dx), _mm_add_pd(ap, aq)));
+    const Lanes first = _mm_mul_pd(_mm_mul_pd(_mm_sub_pd(x0, xp), ep), half);
+    const Lanes second = _mm_mul_pd(_mm_mul_pd(_mm_sub_pd(xq, x0), eq), half);
+    sums.add(_mm_or_pd(_mm_and_pd(sameSign, area), _mm_andnot_pd(sameSign, first)));
+    sums.add(_mm_andnot_pd(sameSign, second));
+}
+
+// Lanes of the abscissae or of the ordinates of a point of each line.
+inline Lanes abscissae(const LinePoint &p, const LinePoint &q)
+{
+    return _mm_unpacklo_pd(_mm_loadu_pd(&p.abscissa), _mm_loadu_pd(&q.abscissa));
+}
+
+inline Lanes ordinates(const LinePoint &p, const LinePoint &q)
+{
+    return _mm_unpackhi_pd(_mm_loadu_pd(&p.abscissa), _mm_loadu_pd(&q.abscissa));
+}
+
+// interpolate() in lanes: the ordinate at x on the chord from p to q of each line, one division for both.
+inline Lanes interpolateLanes(const LinePoint &px, const LinePoint &qx, const LinePoint &py, const LinePoint &qy,
+                              Lanes x)
+{
+    const Lanes ps = abscissae(px, py);
+    const Lanes pn = ordinates(px, py);
+    const Lanes qs = abscissae(qx, qy);
+    const Lanes qn = ordinates(qx, qy);
+    return _mm_add_pd(pn, _mm_div_pd(_mm_mul_pd(_mm_sub_pd(x, ps), _mm_sub_pd(qn, pn)), _mm_sub_pd(qs, ps)));
+}
+
+// The lanes as the two pairs of sums.
+inline void split(const LaneSums &sums, SignedSums &x, SignedSums &y)
+{
+    x = {_mm_cvtsd_f64(sums.plus), _mm_cvtsd_f64(sums.minus)};
+    y = {_mm_cvtsd_f64(_mm_unpackhi_pd(sums.plus, sums.plus)), _mm_cvtsd_f64(_mm_unpackhi_pd(sums.minus, sums.minus))};
+}
+
+// Integrates both lines over their clipped proper intervals, s1 <= a < b <= sN each, as the walk
+// of startLine() and finishLine() would: both walks start together, go side by side for as long
+// as both have interior points, the longer one goes on alone, and both close together. Returns
+// false, having added nothing, where a start is not found inside its line.
+bool integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &longitudinal,
+                   const InfluenceLine &transverse, double x1, double x2, double y1, double y2)
+{
+    const std::size_t kx = firstBeyond(longitudinal.data(), longitudinal.size(), x1);
+    const std::size_t ky = firstBeyond(transverse.data(), transverse.size(), y1);
+    if (kx == 0 || kx == longitudinal.size() || ky == 0 || ky == transverse.size())
+        return false; // not reachable after clipping; keeps every index inside the lines
+    const LinePoint *p = longitudinal.data() + kx;
+    const LinePoint *q = transverse.data() + ky;
+    const Lanes zero = _mm_setzero_pd();
+    const Lanes half = _mm_set1_pd(0.5);
+    const Lanes ends = _mm_set_pd(y2, x2);
+    Lanes xp = _mm_set_pd(y1, x1);
+    Lanes ep = interpolateLanes(p[-1], p[0], q[-1], q[0], xp);
+    LaneSums sums;
     for (;; ++p, ++q) {
-        // A point is its abscissa followed by its ordinate.
         const Lanes pointX = _mm_loadu_pd(&p->abscissa);
         const Lanes pointY = _mm_loadu_pd(&q->abscissa);
         const Lanes xq = _mm_unpacklo_pd(pointX, pointY);
@@ -202,32 +268,39 @@ inline void addLanes(Lanes &plus, Lanes &minus, Lanes value)
         const Lanes dx = _mm_sub_pd(xq, xp);
         const Lanes area = _mm_mul_pd(_mm_mul_pd(dx, _mm_add_pd(ep, eq)), half);
         const Lanes sameSign = _mm_cmpge_pd(_mm_mul_pd(ep, eq), zero);
-        if (_mm_movemask_pd(_mm_and_pd(inside, sameSign)) == 3) {
-            addLanes(plus, minus, area);
+        if (_mm_movemask_pd(_mm_and_pd(inside, sameSign)) == 3) [[likely]] {
+            sums.add(area);
         } else {
             if (_mm_movemask_pd(inside) != 3)
                 break;
-            // A chord of either line changes sign: that lane adds its two triangles, the other lane
-            // its trapezoid and then 0.
-            const Lanes ap = _mm_and_pd(ep, magnitude);
-            const Lanes aq = _mm_and_pd(eq, magnitude);
-            const Lanes x0 = _mm_add_pd(xp, _mm_div_pd(_mm_mul_pd(ap, dx), _mm_add_pd(ap, aq)));
-            const Lanes first = _mm_mul_pd(_mm_mul_pd(_mm_sub_pd(x0, xp), ep), half);
-            const Lanes second = _mm_mul_pd(_mm_mul_pd(_mm_sub_pd(xq, x0), eq), half);
-            addLanes(plus, minus, _mm_or_pd(_mm_and_pd(sameSign, area), _mm_andnot_pd(sameSign, first)));
-            addLanes(plus, minus, _mm_andnot_pd(sameSign, second));
+            addSegments(sums, xp, ep, xq, eq, dx, area, sameSign);
         }
         xp = xq;
         ep = eq;
     }
-    x.next = p;
-    y.next = q;
-    x.xp = _mm_cvtsd_f64(xp);
-    y.xp = _mm_cvtsd_f64(_mm_unpackhi_pd(xp, xp));
-    x.ep = _mm_cvtsd_f64(ep);
-    y.ep = _mm_cvtsd_f64(_mm_unpackhi_pd(ep, ep));
-    xSums = {_mm_cvtsd_f64(plus), _mm_cvtsd_f64(minus)};
-    ySums = {_mm_cvtsd_f64(_mm_unpackhi_pd(plus, plus)), _mm_cvtsd_f64(_mm_unpackhi_pd(minus, minus))};
+    // At most one line has interior points left; it walks them alone.
+    Walk x{p, _mm_cvtsd_f64(xp), _mm_cvtsd_f64(ep), x2};
+    Walk y{q, _mm_cvtsd_f64(_mm_unpackhi_pd(xp, xp)), _mm_cvtsd_f64(_mm_unpackhi_pd(ep, ep)), y2};
+    if (p->abscissa < x2 || q->abscissa < y2) {
+        split(sums, xSums, ySums);
+        walkInterior(x, xSums);
+        walkInterior(y, ySums);
+        sums.plus = _mm_set_pd(ySums.plus, xSums.plus);
+        sums.minus = _mm_set_pd(ySums.minus, xSums.minus);
+        xp = _mm_set_pd(y.xp, x.xp);
+        ep = _mm_set_pd(y.ep, x.ep);
+    }
+    // Both closing segments, to (b, η(b)) of each line.
+    const Lanes eb = interpolateLanes(x.next[-1], x.next[0], y.next[-1], y.next[0], ends);
+    const Lanes dx = _mm_sub_pd(ends, xp);
+    const Lanes area = _mm_mul_pd(_mm_mul_pd(dx, _mm_add_pd(ep, eb)), half);
+    const Lanes sameSign = _mm_cmpge_pd(_mm_mul_pd(ep, eb), zero);
+    if (_mm_movemask_pd(sameSign) == 3)
+        sums.add(area);
+    else
+        addSegments(sums, xp, ep, ends, eb, dx, area, sameSign);
+    split(sums, xSums, ySums);
+    return true;
 }
 
 #endif
@@ -243,21 +316,19 @@ TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const Influenc
     const bool hitsTransverse = clipToLine(y1, y2, transverse);
     if (!hitsLongitudinal || !hitsTransverse)
         return result;
-    // Each line's segments are added in point order; where the processor allows, the two lines
-    // are walked side by side.
-    Walk x;
-    Walk y;
+    // Each line's segments are added in point order; where the processor allows, two proper
+    // intervals are walked side by side.
     SignedSums xSums;
     SignedSums ySums;
-    const bool walksX = startLine(x, xSums, longitudinal, x1, x2);
-    const bool walksY = startLine(y, ySums, transverse, y1, y2);
 #if defined(__SSE2__)
-    if (walksX && walksY)
-        walkTogether(x, xSums, y, ySums);
+    if (x1 < x2 && y1 < y2 && integrateBoth(xSums, ySums, longitudinal, transverse, x1, x2, y1, y2))
+        return {xSums.plus, xSums.minus, ySums.plus, ySums.minus};
 #endif
-    if (walksX)
+    Walk x;
+    Walk y;
+    if (startLine(x, xSums, longitudinal, x1, x2))
         finishLine(x, xSums);
-    if (walksY)
+    if (startLine(y, ySums, transverse, y1, y2))
         finishLine(y, ySums);
     result.NyXPlus = xSums.plus;
     result.NyXMinus = xSums.minus;
