@@ -41,7 +41,6 @@ TextFileReader::TextFileReader(const QByteArray &bytes)
 {
     const qsizetype end = bytes.indexOf(ctrlZ);
     m_data = end < 0 ? bytes : bytes.left(end);
-    m_readable = m_data.size();
 }
 
 TextFileReader::TextFileReader(std::unique_ptr<QFile> file, const QString &path, qsizetype maxBytes)
@@ -68,14 +67,14 @@ QString fileTooLongText(const QString &path, qsizetype maxBytes)
 
 bool TextFileReader::has(qsizetype pos)
 {
-    if (pos < m_readable)
+    // Within what is read and within the limit: nothing to check further.
+    if (pos < std::min(m_data.size(), m_maxBytes))
         return true;
     // At most one byte beyond the limit is read: enough to know whether the data go on.
     while (pos >= m_data.size() && m_file && m_data.size() <= m_maxBytes)
         readMore();
     if (pos >= m_maxBytes && m_data.size() > m_maxBytes)
         throw FileError(fileTooLongText(m_path, m_maxBytes));
-    m_readable = std::min(m_data.size(), m_maxBytes);
     return pos < m_data.size();
 }
 

@@ -67,7 +67,6 @@ private:
 
     QByteArray m_data;
     qsizetype m_pos = 0;
-    qsizetype m_readable = 0; // bytes known to be there and within the limit
     std::unique_ptr<QFile> m_file; // the rest still to read; none once the data end is known
     QString m_path;
     qsizetype m_maxBytes;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the file-reader fuzzers with clang, ASan and UBSan and runs each for a bounded time
+# Builds the fuzzers of the file readers and the drawings with clang, ASan and UBSan and runs each for a bounded time
 # (FUZZ_SECONDS, default 30) from the corpus kept with the tests; the drawing targets start empty.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
