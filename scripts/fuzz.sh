@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the fuzzers of the file readers and the drawings with clang, ASan and UBSan and runs each for a bounded time
-# (FUZZ_SECONDS, default 30) from the corpus kept with the tests; the drawing targets start empty.
+# Builds the fuzzers of the file readers and the drawings with clang, ASan and UBSan and runs each
+# for a bounded time (FUZZ_SECONDS, default 30), the readers from the corpus kept with the tests,
+# the drawings from an empty one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$root/build-fuzz
