@@ -5,7 +5,6 @@
 #include <QStringView>
 
 #include <optional>
-#include <string>
 
 namespace tragvel {
 
@@ -22,19 +21,29 @@ struct NumberGrammar
     static NumberGrammar file() { return {QChar(u'.'), false}; }
 };
 
-// What the scanner found from the start of a text: the parts read before it stopped.
+// Where a run of digits lies in the scanned text.
+struct DigitRun
+{
+    qsizetype start = 0;
+    qsizetype count = 0;
+
+    bool empty() const { return count == 0; }
+};
+
+// What the scanner found from the start of a text: the parts read before it stopped, as places in
+// the text (the scan reads nothing itself).
 struct NumberScan
 {
     qsizetype end = 0;      // characters taken: the longest prefix that can begin a number
     bool complete = false;  // the prefix of `end` characters is a whole number
     bool negative = false;
-    std::string integerDigits;
-    std::string fractionDigits;
+    DigitRun integerDigits;
+    DigitRun fractionDigits;
     bool negativeExponent = false;
-    std::string exponentDigits;
-
-    // Every digit taken, in text order: the partial value of an invalid file number.
-    std::string allDigits() const { return integerDigits + fractionDigits + exponentDigits; }
+    DigitRun exponentDigits;
+    // Every digit taken, in text order, read as one whole number: the partial value of an invalid
+    // file number.
+    double allDigitsValue = 0.0;
 };
 
 // Scans the text from its first character by the grammar; stops at the first character that
@@ -42,9 +51,10 @@ struct NumberScan
 NumberScan scanNumber(QStringView text, const NumberGrammar &grammar);
 NumberScan scanNumber(QLatin1StringView text, const NumberGrammar &grammar);
 
-// The value of a complete scan, judged by the value itself: beyond the range of doubles it is no
-// number, below it (however it is written) it is zero.
-std::optional<double> scannedValue(const NumberScan &scan);
+// The value of a complete scan of `text`, judged by the value itself: beyond the range of doubles
+// it is no number, below it (however it is written) it is zero.
+std::optional<double> scannedValue(QStringView text, const NumberScan &scan);
+std::optional<double> scannedValue(QLatin1StringView text, const NumberScan &scan);
 
 // The whole text (no blanks) as a number of the grammar, or nothing.
 std::optional<double> readNumberText(QStringView text, const NumberGrammar &grammar);

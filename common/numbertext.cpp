@@ -253,6 +253,17 @@ QString fixedText(double value, int precision, int decimals, QChar decimalSepara
     return text;
 }
 
+QString prefixedNumber(QStringView prefix, int number)
+{
+    char digits[16];
+    const char *const end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    QString text;
+    text.reserve(prefix.size() + (end - digits));
+    text.append(prefix);
+    text.append(QLatin1StringView(digits, end));
+    return text;
+}
+
 QString pointNotationText(const QString &cell, QChar decimalSeparator)
 {
     const std::optional<double> value = parseReal(cell, decimalSeparator);

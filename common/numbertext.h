@@ -37,6 +37,10 @@ QString generalText(double value, int significantDigits, QChar decimalSeparator)
 // integer digits is written in the exponent form of general text with `precision` digits.
 QString fixedText(double value, int precision, int decimals, QChar decimalSeparator);
 
+// The prefix followed by the decimal digits of `number` (a row label such as "      12"), built in
+// one piece.
+QString prefixedNumber(QStringView prefix, int number);
+
 // A cell text as the table files write it: a cell that reads as a number is written in the files'
 // point notation (separator replaced, digits as typed, blanks around it dropped; forms such as "1,"
 // or ",5" that the point notation lacks are written as their value), any other text as it stands.

@@ -65,11 +65,8 @@ QString fileTooLongText(const QString &path, qsizetype maxBytes)
         .arg(maxBytes);
 }
 
-bool TextFileReader::has(qsizetype pos)
+bool TextFileReader::hasBeyondReadPart(qsizetype pos)
 {
-    // Within what is read and within the limit: nothing to check further.
-    if (pos < std::min(m_data.size(), m_maxBytes))
-        return true;
     // At most one byte beyond the limit is read: enough to know whether the data go on.
     while (pos >= m_data.size() && m_file && m_data.size() <= m_maxBytes)
         readMore();
@@ -109,16 +106,14 @@ TextFileReader::Number TextFileReader::readNumber()
         ++m_pos;
     const QByteArrayView token(m_data.constData() + start, m_pos - start);
 
-    const NumberScan scan = scanNumber(QLatin1StringView(token), NumberGrammar::file());
-    if (scan.end == token.size()) {
-        if (const std::optional<double> value = scannedValue(scan))
+    const QLatin1StringView text(token);
+    const NumberScan scan = scanNumber(text, NumberGrammar::file());
+    if (scan.end == text.size()) {
+        if (const std::optional<double> value = scannedValue(text, scan))
             return {*value, true};
     }
     // The partial value: the digits before the first invalid character, as a whole number.
-    Number number{0.0, false};
-    for (const char digit : scan.allDigits())
-        number.value = number.value * 10.0 + double(digit - '0');
-    return number;
+    return {scan.allDigitsValue, false};
 }
 
 bool TextFileReader::restOfLineIsBlank()

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 
 namespace tragvel {
@@ -59,8 +60,10 @@ public:
 private:
     TextFileReader(std::unique_ptr<QFile> file, const QString &path, qsizetype maxBytes);
 
-    // True when byte `pos` of the data exists; reads more of the file when needed.
-    bool has(qsizetype pos);
+    // True when byte `pos` of the data exists; reads more of the file when needed. Within what is
+    // read and within the limit there is nothing more to check: that test is the readers' inner loop.
+    bool has(qsizetype pos) { return pos < std::min(m_data.size(), m_maxBytes) || hasBeyondReadPart(pos); }
+    bool hasBeyondReadPart(qsizetype pos);
     void readMore();
     // Byte `pos`, which has() has made sure of; read without the detaching QByteArray::operator[].
     char at(qsizetype pos) const { return m_data.constData()[pos]; }

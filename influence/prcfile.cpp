@@ -5,7 +5,6 @@
 #include "common/textfilereader.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace tragvel {
@@ -27,10 +26,7 @@ QString numberCellText(double value, QChar decimalSeparator)
 
 QString paddedRowNumber(int row)
 {
-    // Ten blanks and the number, built in one piece: a table of a loaded file has one per row.
-    char text[32] = "          ";
-    const char *const end = std::to_chars(text + 10, text + sizeof text, row).ptr;
-    return QString::fromLatin1(text, end - text);
+    return prefixedNumber(u"          ", row);
 }
 
 PrcReadResult readPrc(const QByteArray &bytes, const LineKind &kind, QChar decimalSeparator)
@@ -76,6 +72,7 @@ void applyPrc(CellTable &table, const PrcReadResult &result, const ReadMessageSi
     if (result.rows.empty())
         return;
     const int columns = std::max(table.rows.empty() ? lineColumns : int(table.rows.front().size()), lineColumns);
+    table.rows.reserve(result.rows.size() + 1);
     PlacedMessages messages(result.messages, result.places, table, sink);
     for (size_t i = 0; i < result.rows.size(); ++i) {
         const int row = int(i) + 1;

@@ -1,5 +1,7 @@
 #include "loads/loadset.h"
 
+#include "common/numbertext.h"
+
 namespace tragvel {
 
 const LoadSet &designLoadSet()
@@ -16,7 +18,7 @@ const LoadSet &assessmentLoadSet()
 
 QString standardRowLabel(int row)
 {
-    return QStringLiteral("       ") + QString::number(row);
+    return prefixedNumber(u"       ", row);
 }
 
 } // namespace tragvel

@@ -26,7 +26,7 @@ CellTable startupLoadTable(const LoadSet &set)
     table.rows.push_back(loadTableHeaders());
     for (int row = 1; row <= 4; ++row) {
         QStringList cells = defaultLoadRow(row);
-        cells[0] = set.startupRowLabelPrefix + QString::number(row);
+        cells[0] = prefixedNumber(set.startupRowLabelPrefix, row);
         table.rows.push_back(cells);
     }
     return table;

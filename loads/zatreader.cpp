@@ -26,7 +26,7 @@ LoadFileContents readLoadFile(TextFileReader &reader, const LoadSet &set)
         LoadFileRow row;
         row.cells.reserve(valuesPerLine);
         const int rowNumber = int(contents.rows.size()) + 1;
-        row.label = set.loadedRowLabelPrefix + QString::number(rowNumber);
+        row.label = prefixedNumber(set.loadedRowLabelPrefix, rowNumber);
         const auto raise = [&](const QString &message) {
             contents.messages << message;
             contents.places.push_back({rowNumber, int(row.cells.size())});
@@ -56,6 +56,7 @@ void applyLoadFile(CellTable &table, const LoadFileContents &contents, const Rea
         return;
     if (table.rows.empty())
         table.rows.push_back(loadTableHeaders());
+    table.rows.reserve(contents.rows.size() + 1);
     PlacedMessages messages(contents.messages, contents.places, table, sink);
     for (size_t i = 0; i < contents.rows.size(); ++i) {
         const LoadFileRow &row = contents.rows[i];
