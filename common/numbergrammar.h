@@ -31,7 +31,7 @@ struct DigitRun
 };
 
 // What the scanner found from the start of a text: the parts read before it stopped, as places in
-// the text (the scan reads nothing itself).
+// that text (nothing is copied out of it).
 struct NumberScan
 {
     qsizetype end = 0;      // characters taken: the longest prefix that can begin a number
