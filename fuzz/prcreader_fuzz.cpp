@@ -14,7 +14,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    // The input is read in place, without the terminating zero a copy would add, so that a read past
+    // its end is caught.
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const tragvel::LineKind &kind = (size % 2 == 0) ? tragvel::longitudinalLine() : tragvel::transverseLine();
     const QChar separator = tragvel::programDecimalSeparator();
 
