@@ -41,13 +41,11 @@ char *copyDigits(QLatin1StringView text, const DigitRun &run, char *out)
 }
 
 template<typename Text>
-qsizetype takeDigits(Text text, qsizetype i, DigitRun &run, double &allDigitsValue)
+qsizetype takeDigits(Text text, qsizetype i, DigitRun &run)
 {
     run.start = i;
-    while (i < text.size() && isAsciiDigit(unitAt(text, i))) {
-        allDigitsValue = allDigitsValue * 10.0 + double(unitAt(text, i) - u'0');
+    while (i < text.size() && isAsciiDigit(unitAt(text, i)))
         ++i;
-    }
     run.count = i - run.start;
     return i;
 }
@@ -95,14 +93,14 @@ NumberScan scanText(Text text, const NumberGrammar &grammar)
         scan.negative = unitAt(text, i) == u'-';
         ++i;
     }
-    i = takeDigits(text, i, scan.integerDigits, scan.allDigitsValue);
+    i = takeDigits(text, i, scan.integerDigits);
     scan.end = i;
     if (scan.integerDigits.empty() && !grammar.digitsOnOneSideSuffice)
         return scan;
     bool mantissa = !scan.integerDigits.empty();
     if (i < text.size() && unitAt(text, i) == grammar.separator.unicode()) {
         ++i;
-        i = takeDigits(text, i, scan.fractionDigits, scan.allDigitsValue);
+        i = takeDigits(text, i, scan.fractionDigits);
         scan.end = i;
         if (scan.fractionDigits.empty() && !grammar.digitsOnOneSideSuffice)
             return scan;
@@ -118,7 +116,7 @@ NumberScan scanText(Text text, const NumberGrammar &grammar)
             scan.negativeExponent = unitAt(text, i) == u'-';
             ++i;
         }
-        i = takeDigits(text, i, scan.exponentDigits, scan.allDigitsValue);
+        i = takeDigits(text, i, scan.exponentDigits);
         scan.end = i;
         scan.complete = !scan.exponentDigits.empty();
     }

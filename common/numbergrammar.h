@@ -41,9 +41,6 @@ struct NumberScan
     DigitRun fractionDigits;
     bool negativeExponent = false;
     DigitRun exponentDigits;
-    // Every digit taken, in text order, read as one whole number: the partial value of an invalid
-    // file number.
-    double allDigitsValue = 0.0;
 };
 
 // Scans the text from its first character by the grammar; stops at the first character that

@@ -26,6 +26,18 @@ bool isSeparatorChar(char c)
     return static_cast<unsigned char>(c) <= 32;
 }
 
+// The partial value of an invalid file number: every digit the scan took, in text order, read as
+// one whole number.
+double partialValue(QByteArrayView token, const NumberScan &scan)
+{
+    double value = 0.0;
+    for (const DigitRun &run : {scan.integerDigits, scan.fractionDigits, scan.exponentDigits}) {
+        for (qsizetype i = run.start; i < run.start + run.count; ++i)
+            value = value * 10.0 + double(token[i] - '0');
+    }
+    return value;
+}
+
 } // namespace
 
 bool parsePointNotation(QByteArrayView token, double &value)
@@ -112,8 +124,7 @@ TextFileReader::Number TextFileReader::readNumber()
         if (const std::optional<double> value = scannedValue(text, scan))
             return {*value, true};
     }
-    // The partial value: the digits before the first invalid character, as a whole number.
-    return {scan.allDigitsValue, false};
+    return {partialValue(token, scan), false};
 }
 
 bool TextFileReader::restOfLineIsBlank()

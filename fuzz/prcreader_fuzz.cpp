@@ -1,6 +1,7 @@
 // libFuzzer entry point: any bytes go through the influence-line file reader into a table, back
 // out through the writer, and through the check (the drawing has a target of its own).
 
+#include "fuzz/fuzzinput.h"
 #include "common/numbertext.h"
 #include "influence/linecheck.h"
 #include "influence/linetable.h"
@@ -14,9 +15,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // The input is read in place, without the terminating zero a copy would add, so that a read past
-    // its end is caught.
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = fuzzInputBytes(data, size);
     const tragvel::LineKind &kind = (size % 2 == 0) ? tragvel::longitudinalLine() : tragvel::transverseLine();
     const QChar separator = tragvel::programDecimalSeparator();
 

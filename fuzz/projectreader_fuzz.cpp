@@ -2,6 +2,7 @@
 // every limit and read back the same from the bytes it is saved as; anything else must be refused
 // with a message, never with a crash.
 
+#include "fuzz/fuzzinput.h"
 #include "report/projectfile.h"
 
 #include "common/errors.h"
@@ -15,9 +16,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // The input is read in place, without the terminating zero a copy would add, so that a read past
-    // its end is caught.
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = fuzzInputBytes(data, size);
     namespace project = tragvel::project;
     project::ProjectData read;
     try {

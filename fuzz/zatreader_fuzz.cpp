@@ -1,6 +1,7 @@
 // libFuzzer entry point: any bytes go through the load-file reader into a table and through the
 // check (the drawing has a target of its own).
 
+#include "fuzz/fuzzinput.h"
 #include "loads/loadcheck.h"
 #include "loads/loadtable.h"
 #include "loads/zatreader.h"
@@ -13,9 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // The input is read in place, without the terminating zero a copy would add, so that a read past
-    // its end is caught.
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = fuzzInputBytes(data, size);
     const tragvel::LoadSet &set = (size % 2 == 0) ? tragvel::designLoadSet() : tragvel::assessmentLoadSet();
     const tragvel::LoadFileContents contents = tragvel::readLoadFile(bytes, set);
     if (contents.rows.size() > size_t(tragvel::maxLoadRows))
