@@ -1,4 +1,5 @@
 #include "effects/patchintegrals.h"
+#include "effects/patchintegralpaths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,6 +7,10 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if defined(__SSE2__) && defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define TRAGVEL_PAIRED_STEPS 1
+#include <immintrin.h>
 #endif
 
 namespace tragvel::effects {
@@ -35,6 +40,12 @@ struct SignedSums
 {
     const std::size_t scanned = std::min(count, linearSearchLimit);
     std::size_t k = 0;
+    // Where the last scanned point is beyond x, the scan needs no bound.
+    if (scanned > 0 && points[scanned - 1].abscissa > x) {
+        while (!(points[k].abscissa > x))
+            ++k;
+        return k;
+    }
     while (k < scanned && !(points[k].abscissa > x))
         ++k;
     if (k < scanned || k == count)
@@ -240,12 +251,165 @@ inline void split(const LaneSums &sums, SignedSums &x, SignedSums &y)
     y = {_mm_cvtsd_f64(_mm_unpackhi_pd(sums.plus, sums.plus)), _mm_cvtsd_f64(_mm_unpackhi_pd(sums.minus, sums.minus))};
 }
 
+#if defined(TRAGVEL_PAIRED_STEPS)
+
+// Where the processor has 256-bit registers, the walk takes two steps of both lines at once: the
+// low half of a register holds a step of each line as Lanes do, the high half the step after it.
+// Every lane is still computed exactly as the scalar arithmetic would compute it, and the sums
+// still take each line's parts in point order: the first step's, then the second step's.
+using PairLanes = __m256d;
+
+[[gnu::target("avx2")]] inline Lanes lowHalf(PairLanes v)
+{
+    return _mm256_castpd256_pd128(v);
+}
+
+[[gnu::target("avx2")]] inline Lanes highHalf(PairLanes v)
+{
+    return _mm256_extractf128_pd(v, 1);
+}
+
+// Both pairs of sums in one register: the positive sums of both lines low, the negative ones high.
+using PairSums = __m256d;
+
+// The parts of one step (the low or the high half of `plus` and `minus`) as PairSums.
+template<int Half>
+[[gnu::target("avx2")]] inline PairSums stepParts(PairLanes plus, PairLanes minus)
+{
+    return _mm256_permute2f128_pd(plus, minus, Half == 0 ? 0x20 : 0x31);
+}
+
+// Adds both steps' values, the low step first, each to the sum of its sign as LaneSums::add does.
+[[gnu::target("avx2")]] inline void addSteps(PairSums &sums, PairLanes values)
+{
+    const PairLanes zero = _mm256_setzero_pd();
+    const PairLanes plus = _mm256_max_pd(values, zero);
+    const PairLanes minus = _mm256_min_pd(zero, values);
+    sums = _mm256_add_pd(sums, stepParts<0>(plus, minus));
+    sums = _mm256_add_pd(sums, stepParts<1>(plus, minus));
+}
+
+// Adds two values of each step, `first` before `second`, the low step first.
+[[gnu::target("avx2")]] inline void addSteps(PairSums &sums, PairLanes first, PairLanes second)
+{
+    const PairLanes zero = _mm256_setzero_pd();
+    const PairLanes firstPositive = _mm256_cmp_pd(first, zero, _CMP_GT_OS);
+    const PairLanes secondPositive = _mm256_cmp_pd(second, zero, _CMP_GT_OS);
+    const PairLanes firstPlus = _mm256_and_pd(firstPositive, first);
+    const PairLanes firstMinus = _mm256_andnot_pd(firstPositive, first);
+    const PairLanes secondPlus = _mm256_and_pd(secondPositive, second);
+    const PairLanes secondMinus = _mm256_andnot_pd(secondPositive, second);
+    sums = _mm256_add_pd(sums, stepParts<0>(firstPlus, firstMinus));
+    sums = _mm256_add_pd(sums, stepParts<0>(secondPlus, secondMinus));
+    sums = _mm256_add_pd(sums, stepParts<1>(firstPlus, firstMinus));
+    sums = _mm256_add_pd(sums, stepParts<1>(secondPlus, secondMinus));
+}
+
+// Adds two values of each step that are not NaN and of which, in every lane, at most one is
+// positive and at most one negative, the other ones being zeros: the greater one is then the
+// positive sum's part and the smaller one the negative sum's, the zero adding nothing to the
+// other sum, so that adding one value to each sum gives the same bits as adding `first` and
+// `second` in turn, in half the additions one after the other.
+[[gnu::target("avx2")]] inline void addOppositeSteps(PairSums &sums, PairLanes first, PairLanes second)
+{
+    const PairLanes plus = _mm256_max_pd(first, second);
+    const PairLanes minus = _mm256_min_pd(first, second);
+    sums = _mm256_add_pd(sums, stepParts<0>(plus, minus));
+    sums = _mm256_add_pd(sums, stepParts<1>(plus, minus));
+}
+
+// Where the walk of both lines stands: the next points, where the next segments start, the sums,
+// and whether both next points already lie at or beyond b, leaving only the closing segments.
+struct LaneWalk
+{
+    const LinePoint *p;
+    const LinePoint *q;
+    Lanes xp;
+    Lanes ep;
+    LaneSums sums;
+    bool onlyClosingLeft;
+};
+
+// Adds each lane's segment from (xs, es) to (xq, eq) as addSegments() does, given its width,
+// trapezoid and whether its ordinates keep their sign: the trapezoid, or the triangles either
+// side of its zero, the first one first.
+[[gnu::target("avx2")]] inline void addPairSegments(PairSums &sums, PairLanes xs, PairLanes es, PairLanes xq,
+                                                    PairLanes eq, PairLanes dx, PairLanes area, PairLanes sameSign)
+{
+    const PairLanes half = _mm256_set1_pd(0.5);
+    const PairLanes magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffff));
+    const PairLanes ap = _mm256_and_pd(es, magnitude);
+    const PairLanes aq = _mm256_and_pd(eq, magnitude);
+    const PairLanes x0 = _mm256_add_pd(xs, _mm256_div_pd(_mm256_mul_pd(ap, dx), _mm256_add_pd(ap, aq)));
+    const PairLanes first = _mm256_blendv_pd(_mm256_mul_pd(_mm256_mul_pd(_mm256_sub_pd(x0, xs), es), half), area,
+                                             sameSign);
+    const PairLanes second = _mm256_andnot_pd(sameSign, _mm256_mul_pd(_mm256_mul_pd(_mm256_sub_pd(xq, x0), eq), half));
+    // The triangles of a zero have the signs of the ordinates either side, which differ, unless
+    // the zero rounds past the segment's end; a lane that keeps its sign adds a zero second. Those
+    // past the end and NaNs (of infinite ordinates) are added one by one.
+    const PairLanes pastTheEnd = _mm256_andnot_pd(sameSign, _mm256_cmp_pd(x0, xq, _CMP_GT_OS));
+    if (_mm256_movemask_pd(_mm256_or_pd(pastTheEnd, _mm256_cmp_pd(first, second, _CMP_UNORD_Q))) == 0) [[likely]]
+        addOppositeSteps(sums, first, second);
+    else
+        addSteps(sums, first, second);
+}
+
+// Walks both lines two steps at a time for as long as both steps of both lines end before b and
+// both steps' points lie inside the arrays (`pointsLeft` counts the points left to the shorter
+// line from p and q on, so a pair is read only when its second point exists). Returns where the
+// walk of one step at a time goes on.
+[[gnu::target("avx2")]] inline LaneWalk walkPairs(const LinePoint *p, const LinePoint *q, std::size_t pointsLeft,
+                                                  Lanes xp, Lanes ep, Lanes plus, Lanes minus, Lanes ends)
+{
+    const PairLanes zero = _mm256_setzero_pd();
+    const PairLanes half = _mm256_set1_pd(0.5);
+    const PairLanes bothEnds = _mm256_set_m128d(ends, ends);
+    PairSums sums = _mm256_set_m128d(minus, plus);
+    PairLanes previousX = _mm256_set_m128d(xp, xp);
+    PairLanes previousE = _mm256_set_m128d(ep, ep);
+    for (std::size_t k = 0; k + 1 < pointsLeft; k += 2) {
+        const PairLanes pointsX = _mm256_loadu_pd(&p[k].abscissa);
+        const PairLanes pointsY = _mm256_loadu_pd(&q[k].abscissa);
+        const PairLanes xq = _mm256_unpacklo_pd(pointsX, pointsY);
+        const PairLanes eq = _mm256_unpackhi_pd(pointsX, pointsY);
+        const PairLanes xs = _mm256_permute2f128_pd(previousX, xq, 0x21);
+        const PairLanes es = _mm256_permute2f128_pd(previousE, eq, 0x21);
+        const PairLanes inside = _mm256_cmp_pd(xq, bothEnds, _CMP_LT_OS);
+        const PairLanes dx = _mm256_sub_pd(xq, xs);
+        const PairLanes area = _mm256_mul_pd(_mm256_mul_pd(dx, _mm256_add_pd(es, eq)), half);
+        const PairLanes sameSign = _mm256_cmp_pd(_mm256_mul_pd(es, eq), zero, _CMP_GE_OS);
+        if (_mm256_movemask_pd(_mm256_and_pd(inside, sameSign)) == 15) [[likely]] {
+            addSteps(sums, area);
+            previousX = xq;
+            previousE = eq;
+            continue;
+        }
+        const int insideLanes = _mm256_movemask_pd(inside);
+        if (insideLanes == 15) {
+            addPairSegments(sums, xs, es, xq, eq, dx, area, sameSign);
+            previousX = xq;
+            previousE = eq;
+            continue;
+        }
+        // Lanes 0 and 1 are the low step's, of the longitudinal and the transverse line.
+        return {p + k, q + k, highHalf(previousX), highHalf(previousE), {lowHalf(sums), highHalf(sums)},
+                (insideLanes & 3) == 0};
+    }
+    const std::size_t done = pointsLeft & ~std::size_t(1);
+    return {p + done, q + done, highHalf(previousX), highHalf(previousE), {lowHalf(sums), highHalf(sums)}, false};
+}
+
+#endif
+
 // Integrates both lines over their clipped proper intervals, s1 <= a < b <= sN each, as the walk
 // of startLine() and finishLine() would: both walks start together, go side by side for as long
 // as both have interior points, the longer one goes on alone, and both close together. Returns
-// false, having added nothing, where a start is not found inside its line.
-bool integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &longitudinal,
-                   const InfluenceLine &transverse, double x1, double x2, double y1, double y2)
+// false, having added nothing, where a start is not found inside its line. `Paired` walks two
+// steps at a time first, where the processor can.
+template<bool Paired>
+[[gnu::always_inline]] inline bool integrateBoth(TPatchIntegrals &result, const InfluenceLine &longitudinal,
+                                                 const InfluenceLine &transverse, double x1, double x2,
+                                                 double y1, double y2)
 {
     const std::size_t kx = firstBeyond(longitudinal.data(), longitudinal.size(), x1);
     const std::size_t ky = firstBeyond(transverse.data(), transverse.size(), y1);
@@ -259,7 +423,23 @@ bool integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &lo
     Lanes xp = _mm_set_pd(y1, x1);
     Lanes ep = interpolateLanes(p[-1], p[0], q[-1], q[0], xp);
     LaneSums sums;
-    for (;; ++p, ++q) {
+    bool onlyClosingLeft = false;
+#if defined(TRAGVEL_PAIRED_STEPS)
+    // A short patch, whose first pair of steps already reaches b, skips the walk in pairs.
+    if constexpr (Paired) {
+        const std::size_t pointsLeft = std::min(longitudinal.size() - kx, transverse.size() - ky);
+        if (pointsLeft >= 2 && p[1].abscissa < x2 && q[1].abscissa < y2) {
+            const LaneWalk walked = walkPairs(p, q, pointsLeft, xp, ep, sums.plus, sums.minus, ends);
+            p = walked.p;
+            q = walked.q;
+            xp = walked.xp;
+            ep = walked.ep;
+            sums = walked.sums;
+            onlyClosingLeft = walked.onlyClosingLeft;
+        }
+    }
+#endif
+    for (; !onlyClosingLeft; ++p, ++q) {
         const Lanes pointX = _mm_loadu_pd(&p->abscissa);
         const Lanes pointY = _mm_loadu_pd(&q->abscissa);
         const Lanes xq = _mm_unpacklo_pd(pointX, pointY);
@@ -281,7 +461,10 @@ bool integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &lo
     // At most one line has interior points left; it walks them alone.
     Walk x{p, _mm_cvtsd_f64(xp), _mm_cvtsd_f64(ep), x2};
     Walk y{q, _mm_cvtsd_f64(_mm_unpackhi_pd(xp, xp)), _mm_cvtsd_f64(_mm_unpackhi_pd(ep, ep)), y2};
-    if (p->abscissa < x2 || q->abscissa < y2) {
+    if (!onlyClosingLeft && (p->abscissa < x2 || q->abscissa < y2)) {
+        // The sums are locals: through a reference they would go to memory on every step.
+        SignedSums xSums;
+        SignedSums ySums;
         split(sums, xSums, ySums);
         walkInterior(x, xSums);
         walkInterior(y, ySums);
@@ -299,16 +482,20 @@ bool integrateBoth(SignedSums &xSums, SignedSums &ySums, const InfluenceLine &lo
         sums.add(area);
     else
         addSegments(sums, xp, ep, ends, eb, dx, area, sameSign);
+    SignedSums xSums;
+    SignedSums ySums;
     split(sums, xSums, ySums);
+    result = {xSums.plus, xSums.minus, ySums.plus, ySums.minus};
     return true;
 }
 
 #endif
 
-} // namespace
-
-TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const InfluenceLine &transverse,
-                               double x1, double x2, double y1, double y2)
+// The whole integral; `Paired` as for integrateBoth().
+template<bool Paired>
+[[gnu::always_inline]] inline TPatchIntegrals integrate(const InfluenceLine &longitudinal,
+                                                        const InfluenceLine &transverse, double x1, double x2,
+                                                        double y1, double y2)
 {
     TPatchIntegrals result;
     // Both clippings run, also when the first one already misses.
@@ -318,12 +505,12 @@ TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const Influenc
         return result;
     // Each line's segments are added in point order; where the processor allows, two proper
     // intervals are walked side by side.
+#if defined(__SSE2__)
+    if (x1 < x2 && y1 < y2 && integrateBoth<Paired>(result, longitudinal, transverse, x1, x2, y1, y2))
+        return result;
+#endif
     SignedSums xSums;
     SignedSums ySums;
-#if defined(__SSE2__)
-    if (x1 < x2 && y1 < y2 && integrateBoth(xSums, ySums, longitudinal, transverse, x1, x2, y1, y2))
-        return {xSums.plus, xSums.minus, ySums.plus, ySums.minus};
-#endif
     Walk x;
     Walk y;
     if (startLine(x, xSums, longitudinal, x1, x2))
@@ -335,6 +522,47 @@ TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const Influenc
     result.NyYPlus = ySums.plus;
     result.NyYMinus = ySums.minus;
     return result;
+}
+
+#if defined(TRAGVEL_PAIRED_STEPS)
+// The integral in pairs of steps, all of it in 256-bit instructions and in one function:
+// switching between them and the plain ones, or calling out of the walk, cost more than the
+// pairs save on short lines.
+[[gnu::target("avx2"), gnu::flatten]] TPatchIntegrals integrateInPairs(const InfluenceLine &longitudinal,
+                                                                       const InfluenceLine &transverse, double x1,
+                                                                       double x2, double y1, double y2)
+{
+    return integrate<true>(longitudinal, transverse, x1, x2, y1, y2);
+}
+#endif
+
+} // namespace
+
+// Not inlined, so that integratePatch() passes on to either way without a frame of its own.
+[[gnu::noinline]] TPatchIntegrals integratePatchInSteps(const InfluenceLine &longitudinal,
+                                                        const InfluenceLine &transverse, double x1, double x2,
+                                                        double y1, double y2)
+{
+    return integrate<false>(longitudinal, transverse, x1, x2, y1, y2);
+}
+
+bool pairedStepsAvailable()
+{
+#if defined(TRAGVEL_PAIRED_STEPS)
+    return __builtin_cpu_supports("avx2");
+#else
+    return false;
+#endif
+}
+
+TPatchIntegrals integratePatch(const InfluenceLine &longitudinal, const InfluenceLine &transverse,
+                               double x1, double x2, double y1, double y2)
+{
+#if defined(TRAGVEL_PAIRED_STEPS)
+    if (pairedStepsAvailable())
+        return integrateInPairs(longitudinal, transverse, x1, x2, y1, y2);
+#endif
+    return integratePatchInSteps(longitudinal, transverse, x1, x2, y1, y2);
 }
 
 } // namespace tragvel::effects
