@@ -404,8 +404,8 @@ struct LaneWalk
 // Integrates both lines over their clipped proper intervals, s1 <= a < b <= sN each, as the walk
 // of startLine() and finishLine() would: both walks start together, go side by side for as long
 // as both have interior points, the longer one goes on alone, and both close together. Returns
-// false, having added nothing, where a start is not found inside its line. `Paired` walks two
-// steps at a time first, where the processor can.
+// false, having added nothing, where a start is not found inside its line. With `Paired` the walk
+// takes two steps at a time first; only a function in 256-bit instructions may ask for it.
 template<bool Paired>
 [[gnu::always_inline]] inline bool integrateBoth(TPatchIntegrals &result, const InfluenceLine &longitudinal,
                                                  const InfluenceLine &transverse, double x1, double x2,
