@@ -39,20 +39,19 @@ struct SignedSums
 [[gnu::always_inline]] inline std::size_t firstBeyond(const LinePoint *points, std::size_t count, double x)
 {
     const std::size_t scanned = std::min(count, linearSearchLimit);
-    std::size_t k = 0;
-    // Where the last scanned point is beyond x, the scan needs no bound.
+    // Where the last scanned point is beyond x, the answer lies among the scanned points and their
+    // scan needs no bound; otherwise, the abscissae never decreasing, none of them is beyond x.
     if (scanned > 0 && points[scanned - 1].abscissa > x) {
+        std::size_t k = 0;
         while (!(points[k].abscissa > x))
             ++k;
         return k;
     }
-    while (k < scanned && !(points[k].abscissa > x))
-        ++k;
-    if (k < scanned || k == count)
-        return k;
+    if (scanned == count)
+        return count;
     // Halving without a branch on the comparison: `base` stays before the answer.
-    const LinePoint *base = points + k;
-    std::size_t length = count - k;
+    const LinePoint *base = points + scanned;
+    std::size_t length = count - scanned;
     while (length > 1) {
         const std::size_t half = length / 2;
         base = !(base[half - 1].abscissa > x) ? base + half : base;
@@ -380,20 +379,16 @@ struct LaneWalk
         const PairLanes sameSign = _mm256_cmp_pd(_mm256_mul_pd(es, eq), zero, _CMP_GE_OS);
         if (_mm256_movemask_pd(_mm256_and_pd(inside, sameSign)) == 15) [[likely]] {
             addSteps(sums, area);
-            previousX = xq;
-            previousE = eq;
-            continue;
-        }
-        const int insideLanes = _mm256_movemask_pd(inside);
-        if (insideLanes == 15) {
+        } else {
+            const int insideLanes = _mm256_movemask_pd(inside);
+            // Lanes 0 and 1 are the low step's, of the longitudinal and the transverse line.
+            if (insideLanes != 15)
+                return {p + k, q + k, highHalf(previousX), highHalf(previousE), {lowHalf(sums), highHalf(sums)},
+                        (insideLanes & 3) == 0};
             addPairSegments(sums, xs, es, xq, eq, dx, area, sameSign);
-            previousX = xq;
-            previousE = eq;
-            continue;
         }
-        // Lanes 0 and 1 are the low step's, of the longitudinal and the transverse line.
-        return {p + k, q + k, highHalf(previousX), highHalf(previousE), {lowHalf(sums), highHalf(sums)},
-                (insideLanes & 3) == 0};
+        previousX = xq;
+        previousE = eq;
     }
     const std::size_t done = pointsLeft & ~std::size_t(1);
     return {p + done, q + done, highHalf(previousX), highHalf(previousE), {lowHalf(sums), highHalf(sums)}, false};
