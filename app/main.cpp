@@ -1,4 +1,5 @@
 #include "app/applicationsetup.h"
+#include "app/firstpaintwarmup.h"
 #include "app/qtdialogs.h"
 #include "app/tform1.h"
 
@@ -7,7 +8,10 @@
 
 int main(int argc, char *argv[])
 {
+    // Fonts are read on another core while the application connects to the display.
+    FirstPaintWarmUp warmUp;
     QApplication application(argc, argv);
+    const FirstPaintWarmUp::DatabaseFill fontDatabase = warmUp.fillDatabase(TForm1::firstPaintFonts());
     setUpApplication();
 
     QtUserDialogs dialogs;

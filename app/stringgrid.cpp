@@ -51,6 +51,12 @@ private:
 
 } // namespace
 
+QFont StringGrid::cellFont(QFont inherited)
+{
+    inherited.setPixelSize(13);
+    return inherited;
+}
+
 StringGrid::StringGrid(int columns, int rows, bool fixedColumn, bool editable, QWidget *parent)
     : QTableWidget(0, columns, parent), m_fixedColumn(fixedColumn)
 {
@@ -61,9 +67,7 @@ StringGrid::StringGrid(int columns, int rows, bool fixedColumn, bool editable, Q
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
-    QFont cellFont = font();
-    cellFont.setPixelSize(13);
-    setFont(cellFont);
+    setFont(cellFont(font()));
     verticalHeader()->setMinimumSectionSize(10);
     if (editable) {
         setEditTriggers(QAbstractItemView::AllEditTriggers);

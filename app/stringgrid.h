@@ -18,6 +18,9 @@ public:
 
     StringGrid(int columns, int rows, bool fixedColumn, bool editable, QWidget *parent);
 
+    // The cells' font: the font the grid inherits, at the cells' size.
+    static QFont cellFont(QFont inherited);
+
     void setEditHandler(EditHandler handler) { m_editHandler = std::move(handler); }
 
     QString cell(int column, int row) const;

@@ -24,6 +24,22 @@
 
 #include <exception>
 
+namespace {
+
+QFont clientAreaFont()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(15);
+    return font;
+}
+
+} // namespace
+
+QList<QFont> TForm1::firstPaintFonts()
+{
+    return {QApplication::font(), clientAreaFont(), StringGrid::cellFont(clientAreaFont())};
+}
+
 TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent, Construction construction)
     : QMainWindow(parent), m_dialogs(dialogs)
 {
@@ -32,9 +48,7 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent, Construction cons
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(15);
-    central->setFont(font);
+    central->setFont(clientAreaFont());
     setCentralWidget(central);
     buildMenus();
     // Outer size 1024 x 751 of a window with the usual frame and caption, taller by the menu bar

@@ -3,6 +3,8 @@
 #include "common/userdialogs.h"
 #include "effects/patchintegrals.h"
 
+#include <QFont>
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -48,6 +50,10 @@ public:
     explicit TForm1(tragvel::UserDialogs &dialogs, QWidget *parent = nullptr,
                     Construction construction = Construction::Whole);
     ~TForm1() override;
+
+    // The fonts the first tab and the menu bar paint with, for warming them up before the window
+    // is built.
+    static QList<QFont> firstPaintFonts();
 
     // Builds what the constructor left for later; nothing once the window is whole.
     void completeWindow();

@@ -8,7 +8,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
-  fonts-liberation2 fontconfig
+  fonts-liberation2 fontconfig libfontconfig-dev
   xvfb xauth hyperfine
   libreoffice-writer-nogui poppler-utils
 )

@@ -2,6 +2,7 @@
 // --whole the window is built whole before it is shown, as it was before its first tab came first.
 
 #include "app/applicationsetup.h"
+#include "app/firstpaintwarmup.h"
 #include "app/qtdialogs.h"
 #include "app/tform1.h"
 #include "firstpaint.h"
@@ -12,7 +13,10 @@
 
 int main(int argc, char *argv[])
 {
+    // Fonts are read on another core while the application connects to the display.
+    FirstPaintWarmUp warmUp;
     QApplication application(argc, argv);
+    const FirstPaintWarmUp::DatabaseFill fontDatabase = warmUp.fillDatabase(TForm1::firstPaintFonts());
     setUpApplication();
 
     QtUserDialogs dialogs;

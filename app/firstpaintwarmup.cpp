@@ -1,0 +1,51 @@
+#include "app/firstpaintwarmup.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+#include <fontconfig/fontconfig.h>
+
+FirstPaintWarmUp::FirstPaintWarmUp()
+    : m_thread([this] {
+          // Fontconfig alone may run while the application is made: Qt's own plugin and path
+          // lookups are not safe to share with its construction.
+          FcInit();
+          m_configurationRead.count_down();
+          m_go.wait();
+          if (!m_applicationExists)
+              return;
+          QFontDatabase::families();
+          // Each font's match and fallback families are kept by the database; the font engines
+          // themselves belong to the thread that made them.
+          for (const QFont &font : std::as_const(m_fonts))
+              QFontMetrics(font).height();
+      })
+{
+}
+
+FirstPaintWarmUp::~FirstPaintWarmUp()
+{
+    wait();
+}
+
+FirstPaintWarmUp::DatabaseFill FirstPaintWarmUp::fillDatabase(const QList<QFont> &fonts)
+{
+    if (!m_released) {
+        m_configurationRead.wait();
+        m_fonts = fonts;
+        m_applicationExists = true;
+        m_released = true;
+        m_go.count_down();
+    }
+    return DatabaseFill(*this);
+}
+
+void FirstPaintWarmUp::wait()
+{
+    if (!m_released) {
+        m_released = true;
+        m_go.count_down();
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+
+#include <latch>
+#include <thread>
+
+// The first text of the window waits for fontconfig to read its configuration and caches and for
+// Qt to list every installed font, more than the rest of the first paint together. This does that
+// work on another core: fontconfig while the application connects to the display, Qt's font
+// database and the first tab's fonts as soon as the application exists. The window finds the
+// results in the font database, which is shared between threads and locked, so it looks the
+// same whichever thread fills it.
+class FirstPaintWarmUp
+{
+public:
+    // Waits for the database part to end when it leaves scope, before the application goes.
+    class DatabaseFill
+    {
+    public:
+        explicit DatabaseFill(FirstPaintWarmUp &warmUp) : m_warmUp(warmUp) {}
+        ~DatabaseFill() { m_warmUp.wait(); }
+        DatabaseFill(const DatabaseFill &) = delete;
+        DatabaseFill &operator=(const DatabaseFill &) = delete;
+
+    private:
+        FirstPaintWarmUp &m_warmUp;
+    };
+
+    // Starts reading the font configuration; made before the QApplication.
+    FirstPaintWarmUp();
+    ~FirstPaintWarmUp();
+    FirstPaintWarmUp(const FirstPaintWarmUp &) = delete;
+    FirstPaintWarmUp &operator=(const FirstPaintWarmUp &) = delete;
+
+    // Goes on with Qt's font database and these fonts; called once, right after the QApplication
+    // is created. Waits for fontconfig first where the application came up sooner: the window's
+    // first text would otherwise read the whole configuration a second time.
+    [[nodiscard]] DatabaseFill fillDatabase(const QList<QFont> &fonts);
+
+private:
+    void wait();
+
+    QList<QFont> m_fonts;
+    bool m_applicationExists = false; // written before m_go opens
+    std::latch m_configurationRead{1};
+    std::latch m_go{1};
+    bool m_released = false;
+    std::thread m_thread;
+};
