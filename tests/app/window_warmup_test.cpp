@@ -1,6 +1,6 @@
-// The program reads fonts and plugins on another core while it starts. Each case runs in a fresh
-// process, since the font database fills once per process: the first tab must paint the same
-// pixels whichever thread filled it, and a start that never gets its application must still end.
+// The program reads fonts on another core while it starts. Each case runs in a fresh process,
+// since the font database fills once per process: the first tab must paint the same pixels
+// whichever thread filled it, and a start that never gets its application must still end.
 
 #include "windowtesting.h"
 
