@@ -30,11 +30,10 @@ FirstPaintWarmUp::~FirstPaintWarmUp()
 
 FirstPaintWarmUp::DatabaseFill FirstPaintWarmUp::fillDatabase(const QList<QFont> &fonts)
 {
-    if (!m_released) {
+    if (!m_go.try_wait()) {
         m_configurationRead.wait();
         m_fonts = fonts;
         m_applicationExists = true;
-        m_released = true;
         m_go.count_down();
     }
     return DatabaseFill(*this);
@@ -42,10 +41,8 @@ FirstPaintWarmUp::DatabaseFill FirstPaintWarmUp::fillDatabase(const QList<QFont>
 
 void FirstPaintWarmUp::wait()
 {
-    if (!m_released) {
-        m_released = true;
+    if (!m_go.try_wait())
         m_go.count_down();
-    }
     if (m_thread.joinable())
         m_thread.join();
 }

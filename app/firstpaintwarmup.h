@@ -43,9 +43,8 @@ private:
     void wait();
 
     QList<QFont> m_fonts;
-    bool m_applicationExists = false; // written before m_go opens
+    bool m_applicationExists = false; // written before m_go opens; m_go opens once, from the caller's thread
     std::latch m_configurationRead{1};
     std::latch m_go{1};
-    bool m_released = false;
     std::thread m_thread;
 };

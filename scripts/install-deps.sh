@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   fonts-liberation2 fontconfig libfontconfig-dev
-  xvfb xauth hyperfine
+  xvfb xauth
   libreoffice-writer-nogui poppler-utils
 )
 
