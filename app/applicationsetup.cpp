@@ -1,5 +1,7 @@
 #include "app/applicationsetup.h"
 
+#include "app/deferredextensionicon.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,6 +14,7 @@ void setUpApplication()
     // The menu bar stays in the window, whose size counts it, on desktops with a global menu
     // too; asking the desktop for one also cost the start a call over the session bus.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication::setStyle(new DeferredExtensionIconStyle);
     QApplication::setApplicationName(QStringLiteral("Tragvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tragvel v.1.0"));
     const QLocale czech(QLocale::Czech, QLocale::CzechRepublic);

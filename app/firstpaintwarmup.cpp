@@ -1,15 +1,15 @@
 #include "app/firstpaintwarmup.h"
 
+#include "app/fontconfiguration.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
-
-#include <fontconfig/fontconfig.h>
 
 FirstPaintWarmUp::FirstPaintWarmUp()
     : m_thread([this] {
           // Fontconfig alone may run while the application is made: Qt's own plugin and path
           // lookups are not safe to share with its construction.
-          FcInit();
+          initializeFontConfiguration();
           m_configurationRead.count_down();
           m_go.wait();
           if (!m_applicationExists)

@@ -1,10 +1,13 @@
-// The program reads fonts on another core while it starts. Each case runs in a fresh process,
-// since the font database fills once per process: the first tab must paint the same pixels
-// whichever thread filled it, and a start that never gets its application must still end.
+// The program reads fonts on another core while it starts. Fontconfig's configuration, which the
+// program reads itself, must resolve every font as fontconfig's own initialisation does. The other
+// cases run in a fresh process each, since the font database fills once per process: the first
+// tab must paint the same pixels whichever thread filled it, and a start that never gets its
+// application must still end.
 
 #include "windowtesting.h"
 
 #include "app/firstpaintwarmup.h"
+#include "app/fontconfiguration.h"
 #include "app/qtdialogs.h"
 
 #include <QImage>
@@ -13,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -42,7 +47,43 @@ namespace {
     savePictureAndEnd(form, path);
 }
 
+// The font a pattern resolves to, with everything fontconfig prepares for drawing it: file,
+// hinting, antialiasing, subpixel order, character set.
+std::string resolvedFont(FcConfig *config, const char *request)
+{
+    FcPattern *pattern = FcNameParse(reinterpret_cast<const FcChar8 *>(request));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern *match = FcFontMatch(config, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match)
+        return "no match";
+    FcChar8 *text = FcNameUnparse(match);
+    std::string resolved(reinterpret_cast<const char *>(text));
+    FcStrFree(text);
+    FcPatternDestroy(match);
+    return resolved;
+}
+
 } // namespace
+
+TEST(FontConfigurationTest, ResolvesFontsExactlyAsFontconfigsOwnInitialisation)
+{
+    const auto destroy = [](FcConfig *config) { FcConfigDestroy(config); };
+    const std::unique_ptr<FcConfig, decltype(destroy)> own(FcInitLoadConfigAndFonts(), destroy);
+    const std::unique_ptr<FcConfig, decltype(destroy)> read(readFontConfiguration(), destroy);
+    ASSERT_TRUE(own);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(FcConfigGetFonts(read.get(), FcSetSystem)->nfont, FcConfigGetFonts(own.get(), FcSetSystem)->nfont);
+    // The window's fonts, the generic families and fonts that are not installed and are replaced.
+    for (const char *request : {"Times New Roman:pixelsize=15", "Times New Roman:pixelsize=13:weight=200",
+                                "DejaVu Sans:pixelsize=12", "sans-serif", "serif:lang=cs", "monospace:italic",
+                                "Arial:bold", "MS Sans Serif", "Courier New:pixelsize=11"}) {
+        SCOPED_TRACE(request);
+        EXPECT_EQ(resolvedFont(read.get(), request), resolvedFont(own.get(), request));
+    }
+}
 
 TEST(FirstPaintWarmUpTest, TheFirstTabPaintsTheSameWithAndWithoutIt)
 {
