@@ -30,15 +30,14 @@ FcConfig *readFontConfiguration()
 void initializeFontConfiguration()
 {
     // FC_DEBUG is read by fontconfig's own initialisation only.
-    if (!std::getenv("FC_DEBUG")) {
-        if (FcConfig *config = readFontConfiguration()) {
-            const bool current = FcConfigSetCurrent(config);
-            // From 2.13 on the current configuration holds a reference of its own; before, it took ours.
-            if (!current || FcGetVersion() >= 21300)
-                FcConfigDestroy(config);
-            if (current)
-                return;
-        }
+    FcConfig *config = std::getenv("FC_DEBUG") ? nullptr : readFontConfiguration();
+    if (config && FcConfigSetCurrent(config)) {
+        // From 2.13 on the current configuration holds a reference of its own; before, it took ours.
+        if (FcGetVersion() >= 21300)
+            FcConfigDestroy(config);
+        return;
     }
+    if (config)
+        FcConfigDestroy(config);
     FcInit();
 }

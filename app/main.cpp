@@ -1,5 +1,5 @@
 #include "app/applicationsetup.h"
-#include "app/firstpaintwarmup.h"
+#include "app/programstart.h"
 #include "app/qtdialogs.h"
 #include "app/tform1.h"
 
@@ -8,11 +8,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Fonts are read on another core while the application connects to the display.
-    FirstPaintWarmUp warmUp;
-    QApplication application(argc, argv);
-    const FirstPaintWarmUp::DatabaseFill fontDatabase = warmUp.fillDatabase(TForm1::firstPaintFonts());
-    setUpApplication();
+    const ProgramStart start(argc, argv);
 
     QtUserDialogs dialogs;
     TForm1 Form1(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
@@ -24,5 +20,5 @@ int main(int argc, char *argv[])
         if (place != Form1.pos())
             Form1.move(place);
     }
-    return application.exec();
+    return QApplication::exec();
 }

@@ -1,8 +1,7 @@
 // Starts exactly as the program does and quits after the main window's first paint. With
 // --whole the window is built whole before it is shown, as it was before its first tab came first.
 
-#include "app/applicationsetup.h"
-#include "app/firstpaintwarmup.h"
+#include "app/programstart.h"
 #include "app/qtdialogs.h"
 #include "app/tform1.h"
 #include "firstpaint.h"
@@ -13,11 +12,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Fonts are read on another core while the application connects to the display.
-    FirstPaintWarmUp warmUp;
-    QApplication application(argc, argv);
-    const FirstPaintWarmUp::DatabaseFill fontDatabase = warmUp.fillDatabase(TForm1::firstPaintFonts());
-    setUpApplication();
+    const ProgramStart start(argc, argv);
 
     QtUserDialogs dialogs;
     const bool whole = argc > 1 && std::strcmp(argv[1], "--whole") == 0;
@@ -25,5 +20,5 @@ int main(int argc, char *argv[])
     dialogs.setParent(&Form1);
     quitAfterFirstPaint(Form1);
     Form1.show();
-    return application.exec();
+    return QApplication::exec();
 }

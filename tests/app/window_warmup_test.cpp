@@ -8,6 +8,7 @@
 
 #include "app/firstpaintwarmup.h"
 #include "app/fontconfiguration.h"
+#include "app/programstart.h"
 #include "app/qtdialogs.h"
 
 #include <QImage>
@@ -31,9 +32,10 @@ namespace {
 [[noreturn]] void paintFirstTabWarmed(const QString &path)
 {
     // As the program starts: the database may still be filling while the window is built.
-    FirstPaintWarmUp warmUp;
-    ensureApplication();
-    const FirstPaintWarmUp::DatabaseFill filling = warmUp.fillDatabase(TForm1::firstPaintFonts());
+    static int argc = 1;
+    static char name[] = "tragvel-tests";
+    static char *argv[] = {name, nullptr};
+    const ProgramStart start(argc, argv);
     QtUserDialogs dialogs;
     TForm1 form(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
     savePictureAndEnd(form, path);
