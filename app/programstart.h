@@ -5,8 +5,9 @@
 #include <QApplication>
 
 // The application as the program starts it: fonts are read on another core while the application
-// connects to the display, the font database fills as soon as it exists, and it is set up. Made
-// first in main(); the database fill ends before the application goes.
+// connects to the display, the font database fills as soon as it exists while the session bus is
+// connected, and the application is set up. Made first in main(); the database fill ends before
+// the application goes.
 class ProgramStart
 {
 public:

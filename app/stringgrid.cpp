@@ -58,10 +58,13 @@ QFont StringGrid::cellFont(QFont inherited)
 }
 
 StringGrid::StringGrid(int columns, int rows, bool fixedColumn, bool editable, QWidget *parent)
-    : QTableWidget(0, columns, parent), m_fixedColumn(fixedColumn)
+    : QTableWidget(parent), m_fixedColumn(fixedColumn)
 {
+    // Hidden before there are columns: a shown header measures its sections in bold, which would
+    // load a font face that nothing in the grid draws with.
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    setColumnCount(columns);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::ContiguousSelection);

@@ -43,6 +43,11 @@ QList<QFont> TForm1::firstPaintFonts()
 TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent, Construction construction)
     : QMainWindow(parent), m_dialogs(dialogs)
 {
+    // When the first tab comes first, its empty picture is drawn before any control: it needs no
+    // fonts, which the other core may still be reading.
+    QImage firstTabPicture;
+    if (construction == Construction::FirstTabFirst)
+        firstTabPicture = emptyLongitudinalPicture();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  Výpočet zatížitelnosti mostní konstrukce"));
 
@@ -80,7 +85,7 @@ TForm1::TForm1(tragvel::UserDialogs &dialogs, QWidget *parent, Construction cons
         startCommands();
         return;
     }
-    startFirstTab();
+    startFirstTab(firstTabPicture);
     m_completion = new DeferredCompletion(*this, [this] {
         buildOtherTabs();
         connectHandlers();
@@ -265,13 +270,18 @@ void writeEffectHeaders(StringGrid &grid)
 
 void TForm1::FormCreate()
 {
-    startFirstTab();
+    startFirstTab(emptyLongitudinalPicture());
     startOtherTabs();
 }
 
-void TForm1::startFirstTab()
+QImage TForm1::emptyLongitudinalPicture()
 {
-    Image1->setImage(tragvel::emptyGridPicture(tragvel::lineImageWidth, tragvel::lineImageHeight, 10));
+    return tragvel::emptyGridPicture(tragvel::lineImageWidth, tragvel::lineImageHeight, 10);
+}
+
+void TForm1::startFirstTab(const QImage &emptyPicture)
+{
+    Image1->setImage(emptyPicture);
     writeInfluenceTable(*StringGrid1, QStringLiteral("    Položka"), QStringLiteral("   Staničení"));
     LongLineInvalid = 1;
 }

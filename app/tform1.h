@@ -4,6 +4,7 @@
 #include "effects/patchintegrals.h"
 
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
@@ -230,8 +231,9 @@ private:
     void connectHandlers();
     // The undo history, the edit commands and the project session, over the whole window.
     void startCommands();
-    // The two halves of FormCreate: the first tab, and the tabs built after it.
-    void startFirstTab();
+    // The two halves of FormCreate: the first tab, with its empty picture, and the tabs built after it.
+    static QImage emptyLongitudinalPicture();
+    void startFirstTab(const QImage &emptyPicture);
     void startOtherTabs();
 
     tragvel::UserDialogs &m_dialogs;
