@@ -1,13 +1,13 @@
 #include "app/qtdialogs.h"
 
+#include "app/printmodule.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 
 void QtUserDialogs::showMessage(const QString &text)
@@ -95,9 +95,13 @@ void QtUserDialogs::showError(const QString &text)
 
 void QtUserDialogs::printPages(const std::function<void(QPagedPaintDevice &)> &paint)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, m_parent);
-    if (dialog.exec() == QDialog::Accepted)
-        paint(printer);
+    QString error;
+    const PrintPagesFunction print = loadPrintPages(printModuleFolders(), error);
+    if (!print) {
+        showError(QStringLiteral("Tisk není k dispozici: modul tisku se nepodařilo načíst (%1).\n"
+                                 "Sestavte program znovu příkazem bash scripts/start.sh.")
+                      .arg(error));
+        return;
+    }
+    print(m_parent, paint);
 }

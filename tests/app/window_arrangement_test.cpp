@@ -5,6 +5,7 @@
 #include "app/applicationsetup.h"
 #include "app/filebrowser.h"
 #include "app/fontsizebox.h"
+#include "app/printmodule.h"
 #include "app/qtdialogs.h"
 #include "app/stringgrid.h"
 
@@ -13,6 +14,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -79,6 +81,22 @@ TEST(StandardDialogs, SpeakCzechAndShowTheFilterAsWritten)
     EXPECT_EQ(message.buttons, texts({"OK"}));
     EXPECT_FALSE(message.icon);
     EXPECT_TRUE(message.labels.contains(u8("Chyba#06 - zkouška")));
+
+    // The print dialog comes from the print module, loaded here for the first time.
+    bool painted = false;
+    const SeenDialog print = seeModal([&] { dialogs.printPages([&](QPagedPaintDevice &) { painted = true; }); });
+    EXPECT_TRUE(print.buttons.contains(u8("&Tisk")) && print.buttons.contains(u8("Zrušit")))
+        << print.buttons.join(u'|').toStdString();
+    EXPECT_FALSE(painted);
+}
+
+TEST(StandardDialogs, ThePrintModuleIsFoundWhereTheBuildPutsItOnly)
+{
+    QString error;
+    EXPECT_NE(loadPrintPages(printModuleFolders(), error), nullptr) << error.toStdString();
+    const QTemporaryDir empty;
+    EXPECT_EQ(loadPrintPages({empty.path()}, error), nullptr);
+    EXPECT_TRUE(error.contains(QStringLiteral("tragvel_print"))) << error.toStdString();
 }
 
 TEST(WindowPlace, MovesInsideASmallScreenOnly)
