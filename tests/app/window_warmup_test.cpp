@@ -32,13 +32,19 @@ namespace {
     std::_Exit(form.grab().toImage().save(path, "PNG") ? 0 : 1);
 }
 
-[[noreturn]] void paintFirstTabWarmed(const QString &path)
+// As the program starts: the database may still be filling while the window is built. Kept for
+// the rest of the child process, which ends without tearing it down.
+void startAsTheProgramDoes()
 {
-    // As the program starts: the database may still be filling while the window is built.
     static int argc = 1;
     static char name[] = "tragvel-tests";
     static char *argv[] = {name, nullptr};
-    const ProgramStart start(argc, argv);
+    static const ProgramStart start(argc, argv);
+}
+
+[[noreturn]] void paintFirstTabWarmed(const QString &path)
+{
+    startAsTheProgramDoes();
     QtUserDialogs dialogs;
     TForm1 form(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
     savePictureAndEnd(form, path);
@@ -73,10 +79,7 @@ QStringList mappedBoldFaces()
 
 [[noreturn]] void paintFirstTabAndListBoldFaces()
 {
-    static int argc = 1;
-    static char name[] = "tragvel-tests";
-    static char *argv[] = {name, nullptr};
-    const ProgramStart start(argc, argv);
+    startAsTheProgramDoes();
     QtUserDialogs dialogs;
     TForm1 form(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
     form.show();
