@@ -12,12 +12,12 @@ FirstPaintWarmUp::FirstPaintWarmUp()
           initializeFontConfiguration();
           m_configurationRead.count_down();
           m_go.wait();
-          if (!m_applicationExists)
+          if (!m_fonts)
               return;
           QFontDatabase::families();
           // Each font's match and fallback families are kept by the database; the font engines
           // themselves belong to the thread that made them.
-          for (const QFont &font : std::as_const(m_fonts))
+          for (const QFont &font : std::as_const(*m_fonts))
               QFontMetrics(font).height();
       })
 {
@@ -33,7 +33,6 @@ FirstPaintWarmUp::DatabaseFill FirstPaintWarmUp::fillDatabase(const QList<QFont>
     if (!m_go.try_wait()) {
         m_configurationRead.wait();
         m_fonts = fonts;
-        m_applicationExists = true;
         m_go.count_down();
     }
     return DatabaseFill(*this);

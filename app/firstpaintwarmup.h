@@ -4,6 +4,7 @@
 #include <QList>
 
 #include <latch>
+#include <optional>
 #include <thread>
 
 // The first text of the window waits for fontconfig to read its configuration and caches and for
@@ -42,8 +43,9 @@ public:
 private:
     void wait();
 
-    QList<QFont> m_fonts;
-    bool m_applicationExists = false; // written before m_go opens; m_go opens once, from the caller's thread
+    // The fonts to warm, set once the application exists and before m_go opens; m_go opens once,
+    // from the caller's thread, and without fonts when the application never came.
+    std::optional<QList<QFont>> m_fonts;
     std::latch m_configurationRead{1};
     std::latch m_go{1};
     std::thread m_thread;

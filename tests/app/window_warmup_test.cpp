@@ -12,8 +12,8 @@
 #include "app/qtdialogs.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,42 +21,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
-
-// Run in the child process and end it: 0 when the picture was saved.
-[[noreturn]] void savePictureAndEnd(TForm1 &form, const QString &path)
-{
-    form.show();
-    std::_Exit(form.grab().toImage().save(path, "PNG") ? 0 : 1);
-}
-
-// As the program starts: the database may still be filling while the window is built. Kept for
-// the rest of the child process, which ends without tearing it down.
-void startAsTheProgramDoes()
-{
-    static int argc = 1;
-    static char name[] = "tragvel-tests";
-    static char *argv[] = {name, nullptr};
-    static const ProgramStart start(argc, argv);
-}
-
-[[noreturn]] void paintFirstTabWarmed(const QString &path)
-{
-    startAsTheProgramDoes();
-    QtUserDialogs dialogs;
-    TForm1 form(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
-    savePictureAndEnd(form, path);
-}
-
-[[noreturn]] void paintFirstTabPlain(const QString &path)
-{
-    ensureApplication();
-    QtUserDialogs dialogs;
-    TForm1 form(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
-    savePictureAndEnd(form, path);
-}
 
 // The font files mapped into this process whose names call them bold.
 QStringList mappedBoldFaces()
@@ -64,29 +32,38 @@ QStringList mappedBoldFaces()
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
         return {QStringLiteral("/proc/self/maps cannot be read")};
+    const QRegularExpression boldFace(QStringLiteral("/\\S*bold[^/\\s]*\\.(ttf|otf|ttc|pfb)$"),
+                                      QRegularExpression::CaseInsensitiveOption);
     QStringList faces;
     for (const QString &line : QString::fromUtf8(maps.readAll()).split(u'\n')) {
-        const QFileInfo file(line.section(u' ', 5).trimmed());
-        const bool isFont = QStringList{QStringLiteral("ttf"), QStringLiteral("otf"), QStringLiteral("ttc"),
-                                        QStringLiteral("pfb")}
-                                .contains(file.suffix(), Qt::CaseInsensitive);
-        if (isFont && file.fileName().contains(QLatin1String("bold"), Qt::CaseInsensitive) &&
-            !faces.contains(file.filePath()))
-            faces << file.filePath();
+        const QRegularExpressionMatch face = boldFace.match(line);
+        if (face.hasMatch() && !faces.contains(face.captured()))
+            faces << face.captured();
     }
     return faces;
 }
 
-[[noreturn]] void paintFirstTabAndListBoldFaces()
+// Run in a child process: starts as the program does (the database may still be filling while
+// the window is built) or on a plain application, paints the first tab and saves it. Ends with 0,
+// with 1 when the picture cannot be saved, or with 2, listing them, when bold faces were opened.
+[[noreturn]] void paintFirstTabAndEnd(const QString &path, bool asTheProgram)
 {
-    startAsTheProgramDoes();
+    static int argc = 1;
+    static char name[] = "tragvel-tests";
+    static char *argv[] = {name, nullptr};
+    std::optional<ProgramStart> start;
+    if (asTheProgram)
+        start.emplace(argc, argv);
+    else
+        ensureApplication();
     QtUserDialogs dialogs;
     TForm1 form(dialogs, nullptr, TForm1::Construction::FirstTabFirst);
     form.show();
-    form.grab();
-    const QStringList faces = mappedBoldFaces();
-    std::fputs(qPrintable(faces.join(u'\n')), stderr);
-    std::_Exit(faces.isEmpty() ? 0 : 1);
+    if (!form.grab().toImage().save(path, "PNG"))
+        std::_Exit(1);
+    const QStringList bold = mappedBoldFaces();
+    std::fputs(qPrintable(bold.join(u'\n')), stderr);
+    std::_Exit(bold.isEmpty() ? 0 : 2);
 }
 
 // The font a pattern resolves to, with everything fontconfig prepares for drawing it: file,
@@ -127,35 +104,23 @@ TEST(FontConfigurationTest, ResolvesFontsExactlyAsFontconfigsOwnInitialisation)
     }
 }
 
-TEST(FirstPaintWarmUpTest, TheFirstTabPaintsTheSameWithAndWithoutIt)
+TEST(FirstPaintWarmUpTest, TheFirstTabPaintsTheSameWithAndWithoutItAndOpensNoBoldFace)
 {
-    // Each child is forked from this test, which has neither an application nor fonts yet.
+    // Each child is forked from this test, which has neither an application nor fonts yet. Nothing
+    // the first tab shows is bold: a bold face opened on the way would be read for nothing.
     const QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString warmed = folder.filePath(QStringLiteral("warmed.png"));
-    const QString plain = folder.filePath(QStringLiteral("plain.png"));
-    EXPECT_EXIT(paintFirstTabWarmed(warmed), testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(paintFirstTabPlain(plain), testing::ExitedWithCode(0), "");
-
-    const QImage warmedPicture(warmed);
-    const QImage plainPicture(plain);
-    ASSERT_FALSE(plainPicture.isNull());
-    EXPECT_EQ(warmedPicture.size(), plainPicture.size());
-    EXPECT_TRUE(warmedPicture == plainPicture);
-}
-
-TEST(FirstPaintWarmUpTest, TheFirstTabOpensNoBoldFace)
-{
-    // Nothing the first tab shows is bold: a bold face opened on the way would be read for nothing.
-    EXPECT_EXIT(paintFirstTabAndListBoldFaces(), testing::ExitedWithCode(0), "");
+    QList<QImage> pictures;
+    for (const bool asTheProgram : {true, false}) {
+        const QString path = folder.filePath(asTheProgram ? QStringLiteral("warmed.png") : QStringLiteral("plain.png"));
+        EXPECT_EXIT(paintFirstTabAndEnd(path, asTheProgram), testing::ExitedWithCode(0), "");
+        pictures << QImage(path);
+    }
+    ASSERT_FALSE(pictures[1].isNull());
+    EXPECT_TRUE(pictures[0] == pictures[1]);
 }
 
 TEST(FirstPaintWarmUpTest, EndsWhenTheApplicationNeverComes)
 {
-    EXPECT_EXIT(
-        {
-            { const FirstPaintWarmUp warmUp; }
-            std::_Exit(0);
-        },
-        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT({ { const FirstPaintWarmUp warmUp; } std::_Exit(0); }, testing::ExitedWithCode(0), "");
 }
